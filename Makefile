@@ -1,0 +1,61 @@
+# The two commands of the README:
+#   make demo   build everything and run the demo show
+#   make test   build everything and run every test
+# Helpers: make build, make fuzz [FUZZ_SECONDS=60], make bench, make clean.
+
+NATIVE := build/native
+WIN32 := build/win32
+FUZZ := build/fuzz
+BENCH := build/bench
+JOBS ?= $(shell nproc)
+FUZZ_SECONDS ?= 60
+
+CMAKE_FLAGS := -G Ninja -Wno-dev
+
+.PHONY: demo test build deps native win32 fuzz bench clean
+
+deps:
+	@bash scripts/install-deps.sh
+
+native: deps
+	@[ -f $(NATIVE)/build.ninja ] || cmake -S . -B $(NATIVE) $(CMAKE_FLAGS) -DVESK_SANITIZE=ON
+	@cmake --build $(NATIVE) -j $(JOBS)
+
+win32: deps
+	@[ -f $(WIN32)/build.ninja ] || cmake -S . -B $(WIN32) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=Release \
+	    -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/toolchain-mingw32.cmake
+	@cmake --build $(WIN32) -j $(JOBS)
+
+build: native win32
+
+demo: build
+	@mkdir -p build/demo
+	@$(NATIVE)/demopack build/demo/demo.scr $(WIN32)/player.scr
+	@echo "== scrpack list build/demo/demo.scr"
+	@$(NATIVE)/scrpack list build/demo/demo.scr
+	@echo "== scrpack dump build/demo/demo.scr"
+	@$(NATIVE)/scrpack dump build/demo/demo.scr
+
+test: build
+	@status=0; \
+	echo "== native tests"; \
+	(cd $(NATIVE) && ctest --output-on-failure -j $(JOBS)) || status=1; \
+	echo "== Windows tests under Wine"; \
+	(cd $(WIN32) && ctest --output-on-failure -j $(JOBS)) || status=1; \
+	exit $$status
+
+fuzz: deps
+	@[ -f $(FUZZ)/build.ninja ] || CC=clang CXX=clang++ cmake -S . -B $(FUZZ) $(CMAKE_FLAGS) -DVESK_FUZZ=ON \
+	    -DVESK_TESTS=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	@cmake --build $(FUZZ) -j $(JOBS) --target package_fuzzer
+	@mkdir -p $(FUZZ)/corpus
+	@$(FUZZ)/tests/fuzz/package_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=65536 $(FUZZ)/corpus tests/fuzz/seeds
+
+bench: deps
+	@[ -f $(BENCH)/build.ninja ] || cmake -S . -B $(BENCH) $(CMAKE_FLAGS) -DVESK_BENCH=ON -DVESK_TESTS=OFF \
+	    -DCMAKE_BUILD_TYPE=Release
+	@cmake --build $(BENCH) -j $(JOBS)
+	@$(BENCH)/bench/package_bench
+
+clean:
+	rm -rf build

@@ -1,0 +1,31 @@
+// Number and text conversions for numbers stored as text in the package.
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+// Raised when a stored text that must be a number is not one.
+class EConvertError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The text without leading and trailing blanks and control characters.
+std::string_view Trim(std::string_view text);
+
+// A decimal 32-bit integer: an optional sign and digits, nothing else. Anything else, or a value
+// outside the 32-bit range, raises EConvertError.
+std::int32_t StrToInt(std::string_view text);
+
+// Little-endian integers, assembled as unsigned values so no shift is undefined.
+inline std::uint32_t ReadLE32(const std::uint8_t* bytes)
+{
+    return std::uint32_t(bytes[0]) | std::uint32_t(bytes[1]) << 8 | std::uint32_t(bytes[2]) << 16 |
+           std::uint32_t(bytes[3]) << 24;
+}
+inline void WriteLE32(std::uint8_t* bytes, std::uint32_t value)
+{
+    for (int i = 0; i < 4; ++i) bytes[i] = static_cast<std::uint8_t>(value >> (8 * i));
+}
