@@ -47,9 +47,11 @@ test: build
 fuzz: deps
 	@[ -f $(FUZZ)/build.ninja ] || CC=clang CXX=clang++ cmake -S . -B $(FUZZ) $(CMAKE_FLAGS) -DVESK_FUZZ=ON \
 	    -DVESK_TESTS=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
-	@cmake --build $(FUZZ) -j $(JOBS) --target package_fuzzer
-	@mkdir -p $(FUZZ)/corpus
-	@$(FUZZ)/tests/fuzz/package_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=65536 $(FUZZ)/corpus tests/fuzz/seeds
+	@cmake --build $(FUZZ) -j $(JOBS) --target package_fuzzer make_seeds
+	@mkdir -p $(FUZZ)/corpus $(FUZZ)/seeds
+	@$(FUZZ)/tests/fuzz/make_seeds $(FUZZ)/seeds
+	@$(FUZZ)/tests/fuzz/package_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=65536 -print_final_stats=1 \
+	    $(FUZZ)/corpus $(FUZZ)/seeds
 
 bench: deps
 	@[ -f $(BENCH)/build.ninja ] || cmake -S . -B $(BENCH) $(CMAKE_FLAGS) -DVESK_BENCH=ON -DVESK_TESTS=OFF \
