@@ -24,12 +24,16 @@ constexpr std::uint64_t kTotalLarge = 1ull << 30;
 constexpr std::uint64_t kCopySize = 200ull << 20;
 constexpr int kRounds = 5;
 
-double Seconds(Clock::time_point since) { return std::chrono::duration<double>(Clock::now() - since).count(); }
+double Seconds(Clock::time_point since)
+{
+    return std::chrono::duration<double>(Clock::now() - since).count();
+}
 
 std::string ScratchFile(const std::string& path, std::uint64_t size)
 {
     std::vector<char> chunk(1 << 20);
-    for (std::size_t i = 0; i < chunk.size(); ++i) chunk[i] = static_cast<char>(i * 2654435761u >> 24);
+    for (std::size_t i = 0; i < chunk.size(); ++i)
+        chunk[i] = static_cast<char>(i * 2654435761u >> 24);
     std::FILE* file = std::fopen(path.c_str(), "wb");
     for (std::uint64_t left = size; left > 0;) {
         const std::size_t n = static_cast<std::size_t>(std::min<std::uint64_t>(left, chunk.size()));
@@ -71,9 +75,10 @@ void BenchWalk(const CMyXMLDb& db)
         deferred += static_cast<std::uint64_t>(table.Fields()[2].deferredLength);
     }
     const double seconds = Seconds(start);
-    std::printf("walk: %d records, %.0f MiB of large values left in the file; read %llu bytes (%.1f per record) in %.1f ms\n",
-                table.RecordCount(), deferred / 1048576.0, static_cast<unsigned long long>(table.BytesRead()),
-                double(table.BytesRead()) / table.RecordCount(), seconds * 1000);
+    std::printf(
+        "walk: %d records, %.0f MiB of large values left in the file; read %llu bytes (%.1f per record) in %.1f ms\n",
+        table.RecordCount(), deferred / 1048576.0, static_cast<unsigned long long>(table.BytesRead()),
+        double(table.BytesRead()) / table.RecordCount(), seconds * 1000);
 }
 
 void BenchCopy(const CMyXMLDb& db, const std::string& show, const std::string& dir)
@@ -83,9 +88,9 @@ void BenchCopy(const CMyXMLDb& db, const std::string& show, const std::string& d
     table.Open(db, "big");
     const FIELD_DATA& field = table.Fields()[1];
     const std::string out = dir + "/copy.out";
-    const std::string dd = "dd if=" + show + " of=" + out + " bs=1M iflag=skip_bytes,count_bytes skip=" +
-                           std::to_string(field.deferredPosition) + " count=" + std::to_string(field.deferredLength) +
-                           " status=none";
+    const std::string dd = "dd if=" + show + " of=" + out +
+                           " bs=1M iflag=skip_bytes,count_bytes skip=" + std::to_string(field.deferredPosition) +
+                           " count=" + std::to_string(field.deferredLength) + " status=none";
 
     double bestDd = 1e9, bestCopy = 1e9;
     for (int round = 0; round < kRounds; ++round) {

@@ -43,10 +43,10 @@ private:
 // The process's log; null before it is created and after it is destroyed.
 extern CFileLog* g_fileLog;
 
-#define FILE_LOG(...)                                         \
-    do {                                                      \
-        if (g_fileLog) {                                      \
-            g_fileLog->Location(__FILE__, __LINE__);          \
-            g_fileLog->Printf(__VA_ARGS__);                   \
-        }                                                     \
+#define FILE_LOG(...)                                \
+    do {                                             \
+        if (g_fileLog) {                             \
+            g_fileLog->Location(__FILE__, __LINE__); \
+            g_fileLog->Printf(__VA_ARGS__);          \
+        }                                            \
     } while (0)

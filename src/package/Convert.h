@@ -27,5 +27,6 @@ inline std::uint32_t ReadLE32(const std::uint8_t* bytes)
 }
 inline void WriteLE32(std::uint8_t* bytes, std::uint32_t value)
 {
-    for (int i = 0; i < 4; ++i) bytes[i] = static_cast<std::uint8_t>(value >> (8 * i));
+    for (int i = 0; i < 4; ++i)
+        bytes[i] = static_cast<std::uint8_t>(value >> (8 * i));
 }

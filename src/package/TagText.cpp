@@ -21,4 +21,7 @@ std::vector<std::string_view> SplitList(std::string_view text, char separator)
     }
 }
 
-std::string_view TextUpToNul(std::string_view bytes) { return bytes.substr(0, bytes.find('\0')); }
+std::string_view TextUpToNul(std::string_view bytes)
+{
+    return bytes.substr(0, bytes.find('\0'));
+}

@@ -50,7 +50,8 @@ bool CMyXMLDb::Open(const std::string& name, std::uint32_t offset)
     const std::string_view text = TextUpToNul(std::string_view(window, got));
 
     if (auto names = ElementText(text, "<tables>", "</tables>"))
-        for (std::string_view piece : SplitList(*names, ',')) directory.push_back({std::string(piece), -1, 0});
+        for (std::string_view piece : SplitList(*names, ','))
+            directory.push_back({std::string(piece), -1, 0});
 
     return AssignNumbers(text, "<tablestartpos>", "</tablestartpos>", directory, &DB_TABLE_INFO::start) &&
            AssignNumbers(text, "<tablesize>", "</tablesize>", directory, &DB_TABLE_INFO::size);

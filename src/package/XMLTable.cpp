@@ -52,11 +52,13 @@ void CMyXMLTable::ParseHeader(std::string_view header)
 {
     auto names = ElementText(header, "<fields>", "</fields>");
     if (!names) return;  // no fields, no flags, no records
-    for (std::string_view piece : SplitList(*names, ',')) fields.push_back({std::string(piece), {}, false, 0, 0});
+    for (std::string_view piece : SplitList(*names, ','))
+        fields.push_back({std::string(piece), {}, false, 0, 0});
 
     // A flag text shorter than the field list leaves the remaining fields unflagged.
     const std::string_view flags = ElementText(header, "<binfields>", "</binfields>").value_or("");
-    for (std::size_t i = 0; i < fields.size() && i < flags.size(); ++i) fields[i].binary = flags[i] == '1';
+    for (std::size_t i = 0; i < fields.size() && i < flags.size(); ++i)
+        fields[i].binary = flags[i] == '1';
 
     if (auto count = ElementText(header, "<recordcount>", "</recordcount>")) recordCount = StrToInt(Trim(*count));
 }
@@ -75,8 +77,8 @@ void CMyXMLTable::ReadRecordIndex(std::string_view header)
     const std::size_t got = file.ReadAt(indexStart, index.data(), index.size());
     records.reserve(got / kRecordInfoEntry);
     for (std::size_t i = 0; i + kRecordInfoEntry <= got; i += kRecordInfoEntry)
-        records.push_back({static_cast<std::int32_t>(ReadLE32(&index[i])),
-                           static_cast<std::int32_t>(ReadLE32(&index[i + 4]))});
+        records.push_back(
+            {static_cast<std::int32_t>(ReadLE32(&index[i])), static_cast<std::int32_t>(ReadLE32(&index[i + 4]))});
 }
 
 void CMyXMLTable::Close()
@@ -125,7 +127,8 @@ void CMyXMLTable::LoadRecord(const RecordInfo& record)
     std::vector<std::uint8_t> lengths(n * 4);
     std::size_t got = 0;
     if (record.position >= 0 && start < tableEnd)
-        got = file.ReadAt(start, lengths.data(), static_cast<std::size_t>(std::min<std::int64_t>(n * 4, tableEnd - start)));
+        got = file.ReadAt(start, lengths.data(),
+                          static_cast<std::size_t>(std::min<std::int64_t>(n * 4, tableEnd - start)));
 
     // Once a value runs past the table, it and every later value of the record read as empty.
     std::int64_t at = start + std::int64_t(n) * 4;

@@ -28,9 +28,9 @@ class CMyXMLDb;
 struct FIELD_DATA {
     std::string name;
     std::vector<std::uint8_t> value;
-    bool binary = false;                 // flagged "1": a large value that may stay in the file
-    std::int64_t deferredPosition = 0;   // absolute file offset of a value left in the file
-    std::int32_t deferredLength = 0;     // its length; 0 when the value is in memory
+    bool binary = false;                // flagged "1": a large value that may stay in the file
+    std::int64_t deferredPosition = 0;  // absolute file offset of a value left in the file
+    std::int32_t deferredLength = 0;    // its length; 0 when the value is in memory
 };
 
 class CMyXMLTable {

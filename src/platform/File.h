@@ -24,7 +24,11 @@ using UniqueFile = UniqueHandle<NativeFileTraits>;
 class SharedReadFile {
 public:
     bool Open(const std::string& path);
-    void Close() { file_.reset(); size_ = 0; }
+    void Close()
+    {
+        file_.reset();
+        size_ = 0;
+    }
     bool IsOpen() const { return static_cast<bool>(file_); }
 
     // The file's length when it was opened.

@@ -34,7 +34,8 @@ TEST(LogFormat, LocationNamesTheSourceFileAndLine)
 TEST(LogFormat, TimestampIsYearMonthDayHoursMinutesSeconds)
 {
     EXPECT_EQ("2026-03-04 05:06:07", FormatLogTimestamp({2026, 3, 4, 5, 6, 7}));
-    EXPECT_EQ("[2026-12-31 23:59:58] : Media Count = 3\n", FormatLogLine({2026, 12, 31, 23, 59, 58}, "Media Count = 3"));
+    EXPECT_EQ("[2026-12-31 23:59:58] : Media Count = 3\n",
+              FormatLogLine({2026, 12, 31, 23, 59, 58}, "Media Count = 3"));
 }
 
 TEST(LogFormat, MessagesAreCutAt1023Characters)
@@ -73,9 +74,10 @@ TEST(FileLog, AppendsOneBlockPerRun)
         log.Location("app.cpp", 6);
         log.Printf("after");
     }
-    const std::string block = "[#-#-# #:#:#] : ----------------------------Begin-----------------------------\n"
-                              "(#)[main.cpp,(#)] : [#-#-# #:#:#] : Media Count = #\n"
-                              "(#)[app.cpp,(#)] : (#)[app.cpp,(#)] : [#-#-# #:#:#] : after\n"
-                              "[#-#-# #:#:#] : ----------------------------End-------------------------------\n";
+    const std::string block =
+        "[#-#-# #:#:#] : ----------------------------Begin-----------------------------\n"
+        "(#)[main.cpp,(#)] : [#-#-# #:#:#] : Media Count = #\n"
+        "(#)[app.cpp,(#)] : (#)[app.cpp,(#)] : [#-#-# #:#:#] : after\n"
+        "[#-#-# #:#:#] : ----------------------------End-------------------------------\n";
     EXPECT_EQ(block + block, DigitsCollapsed(ReadFileText(path)));
 }

@@ -29,7 +29,7 @@ TEST(PackageOffset, IsTheFilesLastFourBytesLittleEndian)
 {
     TempDir dir;
     EXPECT_EQ(300u, ReadPackageOffset(WritePackageFile(dir, "a.scr", FakeImage(300), std::string("x"))));
-    EXPECT_EQ(0x04030201u, ReadPackageOffset(dir.Write("b", std::vector<std::uint8_t> {9, 1, 2, 3, 4})));
+    EXPECT_EQ(0x04030201u, ReadPackageOffset(dir.Write("b", std::vector<std::uint8_t>{9, 1, 2, 3, 4})));
 }
 
 TEST(PackageOffset, IsZeroForMissingAndShortFiles)
@@ -55,7 +55,8 @@ TEST_F(DirectoryTest, ReadsNamesStartsAndSizesInOrder)
 
 TEST_F(DirectoryTest, MatchesNamesExactly)
 {
-    ASSERT_TRUE(OpenPackage(Directory(" media,media,media,Project", PaddedList({1, 2, 3, 4}), PaddedList({5, 6, 7, 8}))));
+    ASSERT_TRUE(
+        OpenPackage(Directory(" media,media,media,Project", PaddedList({1, 2, 3, 4}), PaddedList({5, 6, 7, 8}))));
     ASSERT_NE(nullptr, db.FindTable("media"));
     EXPECT_EQ(2, db.FindTable("media")->start) << "a blank makes another name; a repeated name finds the first";
     EXPECT_EQ(1, db.FindTable(" media")->start);
@@ -110,7 +111,7 @@ TEST_F(DirectoryTest, FileWithoutPackageGivesEmptyDirectory)
 
 TEST_F(DirectoryTest, OffsetBeyondTheFileGivesEmptyDirectory)
 {
-    const std::string path = dir.Write("wrong.scr", std::vector<std::uint8_t> {'M', 'Z', 0xFF, 0xFF, 0xFF, 0x7F});
+    const std::string path = dir.Write("wrong.scr", std::vector<std::uint8_t>{'M', 'Z', 0xFF, 0xFF, 0xFF, 0x7F});
     EXPECT_TRUE(db.Open(path, ReadPackageOffset(path)));
     EXPECT_TRUE(db.Directory().empty());
 }

@@ -13,7 +13,8 @@ namespace {
 std::vector<std::uint8_t> Pattern(std::size_t size, unsigned seed)
 {
     std::vector<std::uint8_t> bytes(size);
-    for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<std::uint8_t>((i * 131 + seed) >> 3);
+    for (std::size_t i = 0; i < size; ++i)
+        bytes[i] = static_cast<std::uint8_t>((i * 131 + seed) >> 3);
     return bytes;
 }
 
@@ -40,7 +41,9 @@ std::string HandTable(const std::string& fields, const std::string& flags, const
 // Where the data of a hand-laid table starts, for an index of `records` entries.
 std::int64_t HandDataStart(const std::string& fields, const std::string& flags, const std::string& count, int records)
 {
-    return static_cast<std::int64_t>(HandTable(fields, flags, count, std::string(8 * records, 'i'), "").find("<data>")) + 6;
+    return static_cast<std::int64_t>(
+               HandTable(fields, flags, count, std::string(8 * records, 'i'), "").find("<data>")) +
+           6;
 }
 
 // A package of the one table "t"; its size in the directory may be set apart from its length.
@@ -199,8 +202,9 @@ TEST_F(TableTest, CursorFlagsFollowTheMoves)
     EXPECT_EQ(1, table.RecNo());
 
     std::vector<std::string> names;
-    for (table.First(); !table.Eof(); table.Next()) names.push_back(table.ReadText("name"));
-    EXPECT_EQ((std::vector<std::string> {"intro.swf", "", "last.avi"}), names);
+    for (table.First(); !table.Eof(); table.Next())
+        names.push_back(table.ReadText("name"));
+    EXPECT_EQ((std::vector<std::string>{"intro.swf", "", "last.avi"}), names);
 }
 
 TEST_F(TableTest, EmptyAndMissingTables)
@@ -236,8 +240,8 @@ TEST_F(TableTest, FieldNamesMatchExactly)
 TEST_F(TableTest, IntegersAndRawCopiesRespectTheirSizes)
 {
     PackageTable t("t", {{"v"}});
-    t.AddRecord({PackageValue::Bytes(std::vector<std::uint8_t> {1, 2, 3, 4, 5, 6})});
-    t.AddRecord({PackageValue::Bytes(std::vector<std::uint8_t> {0xFF, 0x01})});
+    t.AddRecord({PackageValue::Bytes(std::vector<std::uint8_t>{1, 2, 3, 4, 5, 6})});
+    t.AddRecord({PackageValue::Bytes(std::vector<std::uint8_t>{0xFF, 0x01})});
     OpenTables({t});
     ASSERT_TRUE(table.Open(db, "t"));
     EXPECT_EQ(0x04030201, table.ReadInt("v")) << "a longer value gives its first four bytes";
@@ -310,7 +314,8 @@ TEST_F(TableTest, RecordCountBeyondTheTableKeepsTheEntriesThatFit)
     // 43 bytes follow the index's start up to the table's end: room for 5 entries, not 2 billion.
     EXPECT_EQ(5, table.RecordCount());
     EXPECT_EQ("q", table.ReadText("a"));
-    for (table.First(); !table.Eof(); table.Next()) table.ReadText("a");
+    for (table.First(); !table.Eof(); table.Next())
+        table.ReadText("a");
 }
 
 TEST_F(TableTest, DataOutsideTheTableReadsAsEmpty)

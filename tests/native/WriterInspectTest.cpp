@@ -14,7 +14,8 @@ namespace {
 std::vector<PackageTable> SmallShow()
 {
     PackageTable project("project", {{"projectname"}, {"data"}});
-    project.AddRecord({PackageValue::Text("My \"Show\" \\ 2"), PackageValue::Bytes(std::vector<std::uint8_t> {0, 1, 0xAB})});
+    project.AddRecord(
+        {PackageValue::Text("My \"Show\" \\ 2"), PackageValue::Bytes(std::vector<std::uint8_t>{0, 1, 0xAB})});
     PackageTable media("media", {{"name"}, {"media", true}});
     media.AddRecord({PackageValue::Text("a.bmp"), PackageValue::Text("123456789")});
     media.AddRecord({PackageValue::Text("b.bmp"), PackageValue::Text("")});
@@ -62,7 +63,8 @@ TEST(PackageWriter, RefusesLayoutsTheReaderCannotSee)
     PackageTable wide("t", {{std::string(1100, 'f')}});
     EXPECT_THROW(wide.Size(), std::length_error);
     std::vector<PackageTable> many;
-    for (int i = 0; i < 40; ++i) many.push_back(PackageTable("table" + std::to_string(i), {{"a"}}));
+    for (int i = 0; i < 40; ++i)
+        many.push_back(PackageTable("table" + std::to_string(i), {{"a"}}));
     EXPECT_THROW(PackageDirectory(many), std::length_error);
     PackageTable t("t", {{"a"}, {"b"}});
     EXPECT_THROW(t.AddRecord({PackageValue::Text("only one")}), std::invalid_argument);
@@ -114,15 +116,16 @@ TEST(Inspect, DumpsTextsHexAndLargeValues)
     const std::string path = WritePackageFile(dir, "show.scr", FakeImage(10), BuildPackage(SmallShow()));
     Output o;
     EXPECT_EQ(kInspectOk, DumpPackage(path, {"media", "project"}, o.out, o.err));
-    EXPECT_EQ("{\"tables\":["
-              "{\"name\":\"project\",\"fields\":[{\"name\":\"projectname\",\"binary\":false},"
-              "{\"name\":\"data\",\"binary\":false}],"
-              "\"records\":[{\"projectname\":\"My \\\"Show\\\" \\\\ 2\",\"data\":{\"hex\":\"0001ab\"}}]},"
-              "{\"name\":\"media\",\"fields\":[{\"name\":\"name\",\"binary\":false},{\"name\":\"media\",\"binary\":true}],"
-              "\"records\":[{\"name\":\"a.bmp\",\"media\":{\"size\":9,\"crc32\":\"cbf43926\"}},"
-              "{\"name\":\"b.bmp\",\"media\":{\"size\":0,\"crc32\":\"00000000\"}}]}"
-              "]}\n",
-              o.out.str());
+    EXPECT_EQ(
+        "{\"tables\":["
+        "{\"name\":\"project\",\"fields\":[{\"name\":\"projectname\",\"binary\":false},"
+        "{\"name\":\"data\",\"binary\":false}],"
+        "\"records\":[{\"projectname\":\"My \\\"Show\\\" \\\\ 2\",\"data\":{\"hex\":\"0001ab\"}}]},"
+        "{\"name\":\"media\",\"fields\":[{\"name\":\"name\",\"binary\":false},{\"name\":\"media\",\"binary\":true}],"
+        "\"records\":[{\"name\":\"a.bmp\",\"media\":{\"size\":9,\"crc32\":\"cbf43926\"}},"
+        "{\"name\":\"b.bmp\",\"media\":{\"size\":0,\"crc32\":\"00000000\"}}]}"
+        "]}\n",
+        o.out.str());
 }
 
 TEST(Inspect, ReportsFilesWithoutAPackage)
@@ -143,8 +146,8 @@ TEST(Inspect, ReportsDamagedTablesAndGoesOn)
 {
     TempDir dir;
     const std::string t = "<t><head><fields>a</fields><recordcount>many</recordcount></head>";
-    const std::string directory = "<database><tables>t,music</tables><tablestartpos>" + PaddedList({0, 0}) +
-                                  "</tablestartpos></database>";
+    const std::string directory =
+        "<database><tables>t,music</tables><tablestartpos>" + PaddedList({0, 0}) + "</tablestartpos></database>";
     const std::string path = WritePackageFile(dir, "bad.scr", {}, directory + t);
     Output o;
     EXPECT_EQ(kInspectDamaged, DumpPackage(path, {"t", "nothere"}, o.out, o.err));

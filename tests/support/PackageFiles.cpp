@@ -5,7 +5,8 @@
 std::vector<std::uint8_t> FakeImage(std::size_t size)
 {
     std::vector<std::uint8_t> image(size);
-    for (std::size_t i = 0; i < size; ++i) image[i] = static_cast<std::uint8_t>(i * 7 + 3);
+    for (std::size_t i = 0; i < size; ++i)
+        image[i] = static_cast<std::uint8_t>(i * 7 + 3);
     if (size >= 2) image[0] = 'M', image[1] = 'Z';
     return image;
 }
@@ -16,7 +17,8 @@ std::string WritePackageFile(const TempDir& dir, const std::string& name, const 
     std::vector<std::uint8_t> file = image;
     file.insert(file.end(), package.begin(), package.end());
     const auto offset = static_cast<std::uint32_t>(image.size());
-    for (int i = 0; i < 4; ++i) file.push_back(static_cast<std::uint8_t>(offset >> (8 * i)));
+    for (int i = 0; i < 4; ++i)
+        file.push_back(static_cast<std::uint8_t>(offset >> (8 * i)));
     return dir.Write(name, file);
 }
 

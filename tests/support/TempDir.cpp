@@ -7,7 +7,7 @@
 
 TempDir::TempDir()
 {
-    static std::atomic<unsigned> counter {0};
+    static std::atomic<unsigned> counter{0};
     const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
     root = std::filesystem::temp_directory_path() /
            ("vesk-test-" + std::to_string(stamp) + "-" + std::to_string(counter++));
@@ -20,7 +20,10 @@ TempDir::~TempDir()
     std::filesystem::remove_all(root, ignored);
 }
 
-std::string TempDir::Path(const std::string& name) const { return (root / name).make_preferred().string(); }
+std::string TempDir::Path(const std::string& name) const
+{
+    return (root / name).make_preferred().string();
+}
 
 std::string TempDir::Write(const std::string& name, const std::vector<std::uint8_t>& bytes) const
 {

@@ -54,7 +54,8 @@ TEST_F(LogBesideProgram, WritesBlocksWithTickCountAndBaseName)
     const std::string text = ReadFileText(LogPath());
     auto count = [&](const std::string& what) {
         int n = 0;
-        for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+        for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
+            ++n;
         return n;
     };
     EXPECT_EQ(2, count("] : ----------------------------Begin-----------------------------\r\n")) << text;

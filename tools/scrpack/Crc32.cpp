@@ -5,10 +5,11 @@
 namespace {
 std::array<std::uint32_t, 256> MakeTable()
 {
-    std::array<std::uint32_t, 256> table {};
+    std::array<std::uint32_t, 256> table{};
     for (std::uint32_t i = 0; i < 256; ++i) {
         std::uint32_t c = i;
-        for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+        for (int k = 0; k < 8; ++k)
+            c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
         table[i] = c;
     }
     return table;
@@ -19,7 +20,8 @@ const std::array<std::uint32_t, 256> kTable = MakeTable();
 bool TCrc32Stream::Write(const void* data, std::size_t size)
 {
     const auto* bytes = static_cast<const std::uint8_t*>(data);
-    for (std::size_t i = 0; i < size; ++i) state = kTable[(state ^ bytes[i]) & 0xFFu] ^ (state >> 8);
+    for (std::size_t i = 0; i < size; ++i)
+        state = kTable[(state ^ bytes[i]) & 0xFFu] ^ (state >> 8);
     length += size;
     return true;
 }

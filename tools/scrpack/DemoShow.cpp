@@ -8,7 +8,10 @@ namespace {
 constexpr std::size_t kProjectOptionsSize = 80;
 constexpr std::size_t kShowItemOptionsSize = 164;
 
-std::uint32_t Rgb(int r, int g, int b) { return std::uint32_t(r) | std::uint32_t(g) << 8 | std::uint32_t(b) << 16; }
+std::uint32_t Rgb(int r, int g, int b)
+{
+    return std::uint32_t(r) | std::uint32_t(g) << 8 | std::uint32_t(b) << 16;
+}
 
 struct DemoPicture {
     const char* name;
@@ -29,31 +32,59 @@ const DemoPicture kPictures[] = {
      [](int x, int y, int, int) { return ((x / 50 + y / 50) % 2) ? Rgb(200, 90, 40) : Rgb(250, 220, 160); }},
 };
 
-PackageValue Zeros(std::size_t size) { return PackageValue::Bytes(std::vector<std::uint8_t>(size)); }
-PackageValue Text(const char* text) { return PackageValue::Text(text); }
+PackageValue Zeros(std::size_t size)
+{
+    return PackageValue::Bytes(std::vector<std::uint8_t>(size));
+}
+PackageValue Text(const char* text)
+{
+    return PackageValue::Text(text);
+}
 }  // namespace
 
 std::vector<PackageTable> DemoShowTables()
 {
-    PackageTable project("project", {{"data"}, {"appname"}, {"homesite"}, {"projectname"}, {"dialogpicture"},
-                                     {"authorname"}, {"authorwebsite"}, {"authoremail"}, {"version"}, {"copyright"},
-                                     {"description"}, {"banner", true}, {"projectpath"}, {"aboutpicture"},
+    PackageTable project("project", {{"data"},
+                                     {"appname"},
+                                     {"homesite"},
+                                     {"projectname"},
+                                     {"dialogpicture"},
+                                     {"authorname"},
+                                     {"authorwebsite"},
+                                     {"authoremail"},
+                                     {"version"},
+                                     {"copyright"},
+                                     {"description"},
+                                     {"banner", true},
+                                     {"projectpath"},
+                                     {"aboutpicture"},
                                      {"projectdesc"}});
     project.AddRecord({Zeros(kProjectOptionsSize), Text("scrpack"), Text(""), Text("Demo Show"), Text(""),
                        Text("The player's developers"), Text(""), Text(""), Text("1.0"),
                        Text("Pictures generated for the demo"), Text("Three generated pictures"),
                        PackageValue::Bytes(nullptr, 0), Text(""), Text(""), Text("")});
 
-    PackageTable setting("setting", {{"data"}, {"filename"}, {"title"}, {"titlefontname"}, {"titlefontstyle"},
-                                     {"desc"}, {"descfontname"}, {"descfontstyle"}, {"gradientstring"}, {"effect"},
-                                     {"selectedimagebackgroundstring"}, {"bindsound"}, {"accfile"}});
+    PackageTable setting("setting", {{"data"},
+                                     {"filename"},
+                                     {"title"},
+                                     {"titlefontname"},
+                                     {"titlefontstyle"},
+                                     {"desc"},
+                                     {"descfontname"},
+                                     {"descfontstyle"},
+                                     {"gradientstring"},
+                                     {"effect"},
+                                     {"selectedimagebackgroundstring"},
+                                     {"bindsound"},
+                                     {"accfile"}});
     PackageTable media("media", {{"name"}, {"media", true}});
     for (const DemoPicture& picture : kPictures) {
         setting.AddRecord({Zeros(kShowItemOptionsSize), Text(picture.name), Text(picture.title), Text("Arial"),
                            Text("1;"), Text(picture.description), Text("Arial"), Text("2;"), Text("0;1;2;"),
                            Text("0;1;2;3;"), Text(""), Text(""), Text("")});
         auto colour = [&picture](int x, int y) { return picture.colour(x, y, picture.width, picture.height); };
-        media.AddRecord({Text(picture.name), PackageValue::Bytes(MakeBitmapFile(picture.width, picture.height, colour))});
+        media.AddRecord(
+            {Text(picture.name), PackageValue::Bytes(MakeBitmapFile(picture.width, picture.height, colour))});
     }
 
     return {std::move(project),

@@ -106,7 +106,8 @@ InspectResult ListPackage(const std::string& path, std::ostream& out, std::ostre
     CMyXMLDb db;
     const InspectResult result = OpenPackage(path, db, err);
     if (result == kInspectNoPackage) return result;
-    for (const DB_TABLE_INFO& entry : db.Directory()) out << entry.name << '\t' << entry.start << '\t' << entry.size << '\n';
+    for (const DB_TABLE_INFO& entry : db.Directory())
+        out << entry.name << '\t' << entry.start << '\t' << entry.size << '\n';
     return result;
 }
 
@@ -119,7 +120,8 @@ InspectResult DumpPackage(const std::string& path, const std::vector<std::string
 
     std::vector<std::string> wanted;
     for (const DB_TABLE_INFO& entry : db.Directory())
-        if (names.empty() || std::find(names.begin(), names.end(), entry.name) != names.end()) wanted.push_back(entry.name);
+        if (names.empty() || std::find(names.begin(), names.end(), entry.name) != names.end())
+            wanted.push_back(entry.name);
     for (const std::string& name : names)
         if (!db.FindTable(name)) {
             err << "scrpack: no table " << name << "\n";

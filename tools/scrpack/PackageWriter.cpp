@@ -31,7 +31,8 @@ std::string Padded(std::uint64_t number)
 std::string NumberList(const std::vector<std::uint64_t>& numbers)
 {
     std::vector<std::string> items;
-    for (std::uint64_t n : numbers) items.push_back(Padded(n));
+    for (std::uint64_t n : numbers)
+        items.push_back(Padded(n));
     return Join(items, ',');
 }
 
@@ -39,12 +40,16 @@ std::string DirectoryText(const std::vector<PackageTable>& tables, const std::ve
                           const std::vector<std::uint64_t>& sizes)
 {
     std::vector<std::string> names;
-    for (const PackageTable& table : tables) names.push_back(table.Name());
+    for (const PackageTable& table : tables)
+        names.push_back(table.Name());
     return "<database><tables>" + Join(names, ',') + "</tables><tablestartpos>" + NumberList(starts) +
            "</tablestartpos><tablesize>" + NumberList(sizes) + "</tablesize></database>";
 }
 
-bool WriteText(TStream& out, const std::string& text) { return out.Write(text.data(), text.size()); }
+bool WriteText(TStream& out, const std::string& text)
+{
+    return out.Write(text.data(), text.size());
+}
 
 bool WriteLE32(TStream& out, std::uint32_t value)
 {
@@ -94,7 +99,8 @@ bool PackageValue::WriteTo(TStream& out) const
     std::vector<std::uint8_t> buffer(static_cast<std::size_t>(std::min<std::uint64_t>(fileSize, kCopyChunk)));
     for (std::uint64_t at = 0; at < fileSize;) {
         const auto chunk = static_cast<std::size_t>(std::min<std::uint64_t>(fileSize - at, buffer.size()));
-        if (file.ReadAt(static_cast<std::int64_t>(at), buffer.data(), chunk) != chunk || !out.Write(buffer.data(), chunk))
+        if (file.ReadAt(static_cast<std::int64_t>(at), buffer.data(), chunk) != chunk ||
+            !out.Write(buffer.data(), chunk))
             return false;
         at += chunk;
     }
@@ -133,14 +139,16 @@ std::string PackageTable::HeaderText() const
 std::uint64_t PackageTable::RecordSize(const std::vector<PackageValue>& record) const
 {
     std::uint64_t size = 4 * record.size();
-    for (const PackageValue& value : record) size += value.Size();
+    for (const PackageValue& value : record)
+        size += value.Size();
     return size;
 }
 
 std::uint64_t PackageTable::Size() const
 {
     std::uint64_t size = HeaderText().size() + 8 * records.size() + std::string("</recordinfo><data>").size();
-    for (const auto& record : records) size += RecordSize(record);
+    for (const auto& record : records)
+        size += RecordSize(record);
     return size + std::string("</data></").size() + name.size() + 1;
 }
 
@@ -169,7 +177,8 @@ bool PackageTable::WriteTo(TStream& out) const
 std::string PackageDirectory(const std::vector<PackageTable>& tables)
 {
     std::vector<std::uint64_t> starts(tables.size()), sizes(tables.size());
-    for (std::size_t i = 0; i < tables.size(); ++i) sizes[i] = tables[i].Size();
+    for (std::size_t i = 0; i < tables.size(); ++i)
+        sizes[i] = tables[i].Size();
     // Every number is 10 characters wide, so the directory's length does not depend on them.
     std::uint64_t start = DirectoryText(tables, starts, sizes).size();
     for (std::size_t i = 0; i < tables.size(); ++i) {
@@ -197,8 +206,7 @@ std::vector<std::uint8_t> BuildPackage(const std::vector<PackageTable>& tables)
     return memory.Bytes();
 }
 
-bool AppendPackage(const std::string& imagePath, const std::vector<PackageTable>& tables,
-                   const std::string& outputPath)
+bool AppendPackage(const std::string& imagePath, const std::vector<PackageTable>& tables, const std::string& outputPath)
 {
     std::uint64_t imageSize = 0;
     TFileStream out;

@@ -23,6 +23,7 @@ int main(int argc, char** argv)
     const std::string command = argv[1];
     const std::string path = argv[2];
     if (command == "list" && argc == 3) return ListPackage(path, std::cout, std::cerr);
-    if (command == "dump") return DumpPackage(path, std::vector<std::string>(argv + 3, argv + argc), std::cout, std::cerr);
+    if (command == "dump")
+        return DumpPackage(path, std::vector<std::string>(argv + 3, argv + argc), std::cout, std::cerr);
     return Usage();
 }

@@ -6,7 +6,10 @@
 
 #include <cerrno>
 
-void NativeFileTraits::Close(Handle handle) noexcept { ::close(static_cast<int>(handle)); }
+void NativeFileTraits::Close(Handle handle) noexcept
+{
+    ::close(static_cast<int>(handle));
+}
 
 bool SharedReadFile::Open(const std::string& path)
 {

@@ -15,7 +15,7 @@ std::string ModuleFileName()
 
 std::int32_t TickCount()
 {
-    timespec now {};
+    timespec now{};
     ::clock_gettime(CLOCK_MONOTONIC, &now);
     auto ms = static_cast<std::uint64_t>(now.tv_sec) * 1000u + static_cast<std::uint64_t>(now.tv_nsec) / 1000000u;
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(ms));
@@ -24,7 +24,7 @@ std::int32_t TickCount()
 LocalDateTime CurrentLocalTime()
 {
     time_t now = ::time(nullptr);
-    tm local {};
+    tm local{};
     ::localtime_r(&now, &local);
     return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
 }

@@ -3,22 +3,31 @@
 #include <windows.h>
 
 namespace {
-HANDLE AsHandle(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
-std::intptr_t FromHandle(HANDLE handle) { return reinterpret_cast<std::intptr_t>(handle); }
+HANDLE AsHandle(std::intptr_t handle)
+{
+    return reinterpret_cast<HANDLE>(handle);
+}
+std::intptr_t FromHandle(HANDLE handle)
+{
+    return reinterpret_cast<std::intptr_t>(handle);
+}
 
 // ReadFile and WriteFile take 32-bit counts; stay well below that.
 constexpr DWORD kMaxTransfer = 64u << 20;
 }  // namespace
 
-void NativeFileTraits::Close(Handle handle) noexcept { ::CloseHandle(AsHandle(handle)); }
+void NativeFileTraits::Close(Handle handle) noexcept
+{
+    ::CloseHandle(AsHandle(handle));
+}
 
 bool SharedReadFile::Open(const std::string& path)
 {
     Close();
-    UniqueFile file(FromHandle(::CreateFileA(path.c_str(), GENERIC_READ,
-                                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)));
-    LARGE_INTEGER size {};
+    UniqueFile file(
+        FromHandle(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)));
+    LARGE_INTEGER size{};
     if (!file || !::GetFileSizeEx(AsHandle(file.get()), &size)) return false;
     file_ = std::move(file);
     size_ = size.QuadPart;
@@ -33,7 +42,7 @@ std::size_t SharedReadFile::ReadAt(std::int64_t position, void* buffer, std::siz
     std::size_t done = 0;
     while (done < size) {
         const std::uint64_t at = static_cast<std::uint64_t>(position) + done;
-        OVERLAPPED where {};
+        OVERLAPPED where{};
         where.Offset = static_cast<DWORD>(at);
         where.OffsetHigh = static_cast<DWORD>(at >> 32);
         DWORD want = size - done < kMaxTransfer ? static_cast<DWORD>(size - done) : kMaxTransfer;

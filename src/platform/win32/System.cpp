@@ -10,11 +10,14 @@ std::string ModuleFileName()
     return std::string(path, n);
 }
 
-std::int32_t TickCount() { return static_cast<std::int32_t>(::GetTickCount()); }
+std::int32_t TickCount()
+{
+    return static_cast<std::int32_t>(::GetTickCount());
+}
 
 LocalDateTime CurrentLocalTime()
 {
-    SYSTEMTIME now {};
+    SYSTEMTIME now{};
     ::GetLocalTime(&now);
     return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
 }
