@@ -20,6 +20,7 @@ const std::string_view kRecordInfoTag = "<recordinfo>";
 bool CMyXMLTable::Open(const CMyXMLDb& db, const std::string& name)
 {
     Close();
+    tableName = name;
     const DB_TABLE_INFO* entry = db.FindTable(name);
     // An entry whose start the directory never gave does not locate a table.
     if (!entry || entry->start < 0 || !file.Open(db.FileName())) return false;
@@ -27,7 +28,6 @@ bool CMyXMLTable::Open(const CMyXMLDb& db, const std::string& name)
     packageOffset = db.PackageOffset();
     tableStart = entry->start;
     tableSize = entry->size;
-    tableName = entry->name;
     tableEnd = std::min<std::int64_t>(TableBase() + std::max<std::int32_t>(tableSize, 0), file.Size());
 
     char window[kHeaderWindow];

@@ -33,6 +33,14 @@ public:
     Handle get() const noexcept { return handle_; }
     explicit operator bool() const noexcept { return handle_ != Traits::Invalid(); }
 
+    // The handle's address, for a call that returns a new handle through an out-parameter;
+    // whatever was owned is closed first.
+    Handle* put() noexcept
+    {
+        reset();
+        return &handle_;
+    }
+
     Handle release() noexcept { return std::exchange(handle_, Traits::Invalid()); }
 
     void reset(Handle handle = Traits::Invalid()) noexcept

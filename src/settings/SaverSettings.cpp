@@ -1,0 +1,52 @@
+#include "SaverSettings.h"
+
+#include "../framework/Handles.h"
+
+#include <vector>
+
+namespace {
+const char kData[] = "data";
+const char kEffects[] = "transition effects";
+const char kScreenMode[] = "screenmode";
+constexpr DWORD kEffectsBuffer = 4096;
+}  // namespace
+
+void CSaverSettings::Load()
+{
+    UniqueRegKey key;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, registryKey.c_str(), 0, KEY_ALL_ACCESS, key.put()) != ERROR_SUCCESS) return;
+
+    // A shorter stored block sets only the options it covers; a longer one is not read at all.
+    SaverOptions::Bytes block{};
+    DWORD size = sizeof block;
+    if (::RegQueryValueExA(key.get(), kData, nullptr, nullptr, block.data(), &size) == ERROR_SUCCESS)
+        options.Overlay(block.data(), size);
+
+    std::vector<char> effects(kEffectsBuffer + 1, '\0');
+    size = kEffectsBuffer;
+    if (::RegQueryValueExA(key.get(), kEffects, nullptr, nullptr, reinterpret_cast<BYTE*>(effects.data()), &size) ==
+        ERROR_SUCCESS)
+        ownEffectList = effects.data();
+
+    DWORD mode = 0;
+    size = sizeof mode;
+    if (::RegQueryValueExA(key.get(), kScreenMode, nullptr, nullptr, reinterpret_cast<BYTE*>(&mode), &size) ==
+            ERROR_SUCCESS &&
+        size == sizeof mode)
+        monitorMode = static_cast<std::int32_t>(mode);
+}
+
+void CSaverSettings::Save()
+{
+    UniqueRegKey key;
+    if (::RegCreateKeyExA(HKEY_CURRENT_USER, registryKey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
+                          nullptr, key.put(), nullptr) != ERROR_SUCCESS)
+        return;
+    const SaverOptions::Bytes block = options.ToBytes();
+    ::RegSetValueExA(key.get(), kData, 0, REG_BINARY, block.data(), block.size());
+    // Stored without its terminating zero.
+    ::RegSetValueExA(key.get(), kEffects, 0, REG_EXPAND_SZ, reinterpret_cast<const BYTE*>(ownEffectList.data()),
+                     static_cast<DWORD>(ownEffectList.size()));
+    const DWORD mode = static_cast<DWORD>(monitorMode);
+    ::RegSetValueExA(key.get(), kScreenMode, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&mode), sizeof mode);
+}
