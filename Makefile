@@ -28,13 +28,17 @@ win32: deps
 
 build: native win32
 
+# The player runs the demo show as a full-screen start beside a vesk.log, and the log is printed.
 demo: build
 	@mkdir -p build/demo
 	@$(NATIVE)/demopack build/demo/demo.scr $(WIN32)/player.scr
 	@echo "== scrpack list build/demo/demo.scr"
 	@$(NATIVE)/scrpack list build/demo/demo.scr
-	@echo "== scrpack dump build/demo/demo.scr"
-	@$(NATIVE)/scrpack dump build/demo/demo.scr
+	@: > build/demo/vesk.log
+	@echo "== build/demo/demo.scr /s"
+	@$(WIN32)/wine-run build/demo/demo.scr /s
+	@echo "== build/demo/vesk.log"
+	@cat build/demo/vesk.log
 
 test: build
 	@status=0; \
@@ -47,11 +51,15 @@ test: build
 fuzz: deps
 	@[ -f $(FUZZ)/build.ninja ] || CC=clang CXX=clang++ cmake -S . -B $(FUZZ) $(CMAKE_FLAGS) -DVESK_FUZZ=ON \
 	    -DVESK_TESTS=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
-	@cmake --build $(FUZZ) -j $(JOBS) --target package_fuzzer make_seeds
-	@mkdir -p $(FUZZ)/corpus $(FUZZ)/seeds
+	@cmake --build $(FUZZ) -j $(JOBS) --target package_fuzzer command_line_fuzzer make_seeds
+	@mkdir -p $(FUZZ)/corpus/package $(FUZZ)/corpus/command_line $(FUZZ)/seeds
 	@$(FUZZ)/tests/fuzz/make_seeds $(FUZZ)/seeds
+	@echo "== package reader, $(FUZZ_SECONDS) s"
 	@$(FUZZ)/tests/fuzz/package_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=65536 -print_final_stats=1 \
-	    $(FUZZ)/corpus $(FUZZ)/seeds
+	    $(FUZZ)/corpus/package $(FUZZ)/seeds
+	@echo "== command line, $(FUZZ_SECONDS) s"
+	@$(FUZZ)/tests/fuzz/command_line_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=512 -print_final_stats=1 \
+	    $(FUZZ)/corpus/command_line
 
 bench: deps
 	@[ -f $(BENCH)/build.ninja ] || cmake -S . -B $(BENCH) $(CMAKE_FLAGS) -DVESK_BENCH=ON -DVESK_TESTS=OFF \

@@ -1,5 +1,6 @@
 #!/bin/sh
-# The player beside a vesk.log writes a Begin, its trace and an End; without one it creates none.
+# The player started with each switch beside a vesk.log logs a Begin, its start-up lines in order
+# and an End; without a vesk.log it creates none.
 # usage: player_log.sh WINE-RUN SHOW.SCR WORKDIR
 set -eu
 wine_run=$1 show=$2 work=$3
@@ -12,13 +13,27 @@ fail() { echo "FAIL: $*"; [ -f "$work/vesk.log" ] && cat "$work/vesk.log"; exit 
 "$wine_run" "$work/show.scr" /s
 [ ! -e "$work/vesk.log" ] || fail "the player created vesk.log"
 
-: >"$work/vesk.log"
-"$wine_run" "$work/show.scr" /s
-"$wine_run" "$work/show.scr" /p 1234
-log=$(tr -d '\r' <"$work/vesk.log")
-[ "$(printf '%s\n' "$log" | grep -c -- '-Begin-')" = 2 ] || fail "expected two Begin banners"
-[ "$(printf '%s\n' "$log" | grep -c -- '-End-')" = 2 ] || fail "expected two End banners"
-printf '%s\n' "$log" | grep -q '^([-0-9]*)\[WinMain.cpp,([0-9]*)\] : \[[-0-9 :]*\] : CMD: .*show.scr.* /s$' \
-  || fail "no CMD line for /s"
-printf '%s\n' "$log" | grep -q 'CMD: .* /p 1234$' || fail "no CMD line for /p 1234"
+# Each run's messages, without ticks, sources and times.
+messages() { tr -d '\r' <"$work/vesk.log" | sed -e 's/^([-0-9]*)\[app\.cpp,([0-9]*)\] : //' -e 's/^\[[-0-9 :]*\] : //'; }
+
+expect() {  # expect ARGUMENTS MODE-LINE
+  : >"$work/vesk.log"
+  # shellcheck disable=SC2086
+  "$wine_run" "$work/show.scr" $1
+  got=$(messages | sed -n '2,4p')
+  want=$(printf 'CMD: "%s" %s\nscreensaver file : %s\n%s' "$(winepath)" "$1" "$(winepath)" "$2")
+  [ "$got" = "$want" ] || fail "for '$1' expected:
+$want
+got:
+$got"
+  messages | head -n 1 | grep -q -- '-Begin-' || fail "no Begin for '$1'"
+  messages | tail -n 1 | grep -q -- '-End-' || fail "no End for '$1'"
+}
+winepath() { printf 'Z:%s' "$work/show.scr" | tr / '\\'; }
+
+expect "/s" "start mode : Normal or Press Preview button!"
+expect "/p 1234" "start mode : Preview in small screen"
+expect "/c" "start mode : Configure"
+expect "-a 5" "start mode : change password"
+expect "/SETDEF" "start mode : Normal or Press Preview button!"
 echo "player log: ok"

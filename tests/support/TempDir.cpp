@@ -37,6 +37,11 @@ std::string TempDir::Write(const std::string& name, const std::string& text) con
     return Write(name, std::vector<std::uint8_t>(text.begin(), text.end()));
 }
 
+void WriteFileText(const std::string& path, const std::string& text)
+{
+    std::ofstream(path, std::ios::binary) << text;
+}
+
 std::vector<std::uint8_t> ReadFileBytes(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);

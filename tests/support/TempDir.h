@@ -23,6 +23,7 @@ private:
     std::filesystem::path root;
 };
 
+void WriteFileText(const std::string& path, const std::string& text);
 std::vector<std::uint8_t> ReadFileBytes(const std::string& path);
 std::string ReadFileText(const std::string& path);
 

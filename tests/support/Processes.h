@@ -1,0 +1,16 @@
+// Windows programs started by tests, and files they leave behind.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// The folder of the running test program, with a final "\".
+std::string ProgramFolder();
+
+// Runs `commandLine` and waits for it; its exit code, or -1 when it could not start or did not
+// end within `timeoutMs` (it is then ended).
+int RunProcess(const std::string& commandLine, DWORD timeoutMs = 60000);
+
+// Waits until `path` exists, up to `timeoutMs`.
+bool WaitForFile(const std::string& path, DWORD timeoutMs);

@@ -1,0 +1,203 @@
+// The real player started with each switch, beside a vesk.log: what it logs, and what it changes.
+#include "../../src/framework/Handles.h"
+#include "../support/Processes.h"
+#include "../support/Shows.h"
+#include "../support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+using Lines = std::vector<std::string>;
+
+const char kBegin[] = "----------------------------Begin-----------------------------";
+const char kEnd[] = "----------------------------End-------------------------------";
+
+// The messages of a log, without their tick counts, sources and times.
+Lines LogMessages(const std::string& path)
+{
+    Lines messages;
+    std::istringstream log(ReadFileText(path));
+    for (std::string line; std::getline(log, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        const auto stamp = line.find("] : [");
+        const auto start = line.find("] : ", stamp == std::string::npos ? 0 : stamp + 4);
+        messages.push_back(start == std::string::npos ? line : line.substr(start + 4));
+    }
+    return messages;
+}
+
+struct PlayerStart : ::testing::Test {
+    TempDir dir;
+
+    // Writes the show as `fileName` with an empty vesk.log beside it; returns its path.
+    std::string MakeShow(const std::string& fileName, const std::vector<PackageTable>& tables)
+    {
+        const std::string show = dir.Path(fileName);
+        EXPECT_TRUE(AppendPackage(ProgramFolder() + "player.scr", tables, show));
+        dir.Write("vesk.log", std::string());
+        return show;
+    }
+    std::string MakeShow(const std::string& fileName = "show.scr")
+    {
+        return MakeShow(fileName, ShowTables("Start Show"));
+    }
+
+    // Runs the show with `arguments`; returns the command line it was given.
+    std::string Start(const std::string& show, const std::string& arguments)
+    {
+        const std::string line = "\"" + show + "\"" + (arguments.empty() ? "" : " " + arguments);
+        EXPECT_EQ(0, RunProcess(line)) << line;
+        return line;
+    }
+
+    Lines Log() { return LogMessages(dir.Path("vesk.log")); }
+};
+
+struct MessageBoxSearch {
+    DWORD processId;
+    HWND box;
+};
+
+// Finds a visible dialog of the searched process.
+BOOL CALLBACK FindMessageBox(HWND window, LPARAM data)
+{
+    auto* search = reinterpret_cast<MessageBoxSearch*>(data);
+    DWORD owner = 0;
+    char className[32] = {};
+    ::GetWindowThreadProcessId(window, &owner);
+    ::GetClassNameA(window, className, sizeof className);
+    if (owner != search->processId || std::string(className) != "#32770" || !::IsWindowVisible(window)) return TRUE;
+    search->box = window;
+    return FALSE;
+}
+}  // namespace
+
+TEST_F(PlayerStart, FullScreenLogsItsStartAndAnnouncesItself)
+{
+    const std::string show = MakeShow();
+    const std::string line = Start(show, "/s");
+    EXPECT_EQ(
+        (Lines{kBegin, "CMD: " + line, "screensaver file : " + show, "start mode : Normal or Press Preview button!",
+               "notify windows a screensaver is running", "notify windows screensaver is stopped!", kEnd}),
+        Log());
+}
+
+TEST_F(PlayerStart, EachSwitchChoosesItsMode)
+{
+    const std::string show = MakeShow();
+    struct Case {
+        const char* arguments;
+        Lines after;  // the lines after "CMD" and "screensaver file"
+    };
+    const Case cases[] = {
+        {"/p 1234",
+         {"start mode : Preview in small screen", "notify windows a screensaver is running",
+          "notify windows screensaver is stopped!"}},
+        {"/c", {"start mode : Configure", "Openning the configuration dialog!", "Exit from the configuration dialog!"}},
+        {"", {"start mode : Configure", "Openning the configuration dialog!", "Exit from the configuration dialog!"}},
+        {"-a 5", {"start mode : change password"}},
+        {"/x", {}},
+        {"/SETDEF",
+         {"start mode : Normal or Press Preview button!", "notify windows a screensaver is running",
+          "notify windows screensaver is stopped!"}},
+    };
+    for (const Case& c : cases) {
+        dir.Write("vesk.log", std::string());
+        const std::string line = Start(show, c.arguments);
+        Lines expected = {kBegin, "CMD: " + line, "screensaver file : " + show};
+        expected.insert(expected.end(), c.after.begin(), c.after.end());
+        expected.push_back(kEnd);
+        EXPECT_EQ(expected, Log()) << c.arguments;
+    }
+}
+
+TEST_F(PlayerStart, RunsAsAProgramWhenTheNameOrTheProjectSaysSo)
+{
+    const std::string exe = MakeShow("show.exe.scr");
+    Start(exe, "/s");
+    EXPECT_EQ("start mode : run as an exe file", Log().at(3));
+
+    const std::string forced = MakeShow("forced.scr", ShowTables("Forced Show", 1));
+    Start(forced, "/p 99");
+    EXPECT_EQ("start mode : run as an exe file", Log().at(3));
+    EXPECT_EQ(kEnd, Log().at(4)) << "a program announces nothing to the system";
+}
+
+TEST_F(PlayerStart, SecondFullScreenInstanceEndsAtOnce)
+{
+    const std::string show = MakeShow();
+    UniqueKernelHandle first(::CreateMutexA(nullptr, TRUE, "quillmerescreensaver"));
+    ASSERT_TRUE(first);
+    const std::string line = Start(show, "/s");
+    EXPECT_EQ((Lines{kBegin, "CMD: " + line, "screensaver file : " + show, kEnd}), Log());
+}
+
+TEST_F(PlayerStart, SetDefMakesTheShowTheDefaultScreensaver)
+{
+    const std::string show = MakeShow("Default Show.scr");
+    const std::string line = Start(show, "/setdef");
+    EXPECT_EQ((Lines{kBegin, "CMD: " + line, "screensaver file : " + show, "set as system's default screensaver!",
+                     "default screensaver is set!", kEnd}),
+              Log());
+    UniqueRegKey key;
+    ASSERT_EQ(ERROR_SUCCESS, ::RegOpenKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, KEY_READ, key.put()));
+    char value[1024] = {};
+    DWORD size = sizeof value - 1;
+    ASSERT_EQ(ERROR_SUCCESS,
+              ::RegQueryValueExA(key.get(), "SCRNSAVE.EXE", nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size));
+    char shortPath[1024] = {};
+    ::GetShortPathNameA(show.c_str(), shortPath, sizeof shortPath);
+    EXPECT_STREQ(CharUpperA(shortPath), value);
+}
+
+TEST_F(PlayerStart, DelRegRemovesTheSettingsAndIgnoresTheModeLetter)
+{
+    const std::string show = MakeShow("remove.scr", ShowTables("Removed Show 1.0"));
+    UniqueRegKey key;
+    ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\quillmere\\Removed Show 1.0\\sub", 0,
+                                               nullptr, 0, KEY_ALL_ACCESS, nullptr, key.put(), nullptr));
+    key.reset();
+    const std::string line = Start(show, "/delreg /s");
+    EXPECT_EQ((Lines{kBegin, "CMD: " + line, "screensaver file : " + show, kEnd}), Log());
+    EXPECT_NE(ERROR_SUCCESS,
+              ::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\quillmere\\Removed Show 1.0", 0, KEY_READ, key.put()));
+}
+
+TEST_F(PlayerStart, LogsNothingWithoutTheLogFile)
+{
+    const std::string show = MakeShow();
+    ::DeleteFileA(dir.Path("vesk.log").c_str());
+    Start(show, "/s");
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(dir.Path("vesk.log").c_str()));
+}
+
+// A package without its project record cannot start: the player says why in a message box and
+// still ends through its shutdown.
+TEST_F(PlayerStart, BrokenPackageIsReportedInAMessageBox)
+{
+    const std::string show = MakeShow("broken.scr", {PackageTable("media", {{"name"}})});
+    std::string command = "\"" + show + "\" /s";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    ASSERT_TRUE(
+        ::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
+    UniqueKernelHandle processHandle(process.hProcess), thread(process.hThread);
+
+    MessageBoxSearch search{process.dwProcessId, nullptr};
+    for (int i = 0; i < 600 && !search.box; ++i) {
+        ::Sleep(50);
+        ::EnumWindows(FindMessageBox, reinterpret_cast<LPARAM>(&search));
+    }
+    ASSERT_NE(nullptr, search.box) << "no message box appeared";
+    char text[512] = {};
+    ::GetDlgItemTextA(search.box, 0xFFFF, text, sizeof text);
+    EXPECT_NE(std::string::npos, std::string(text).find("project")) << text;
+    ::PostMessageA(search.box, WM_COMMAND, IDOK, 0);
+    ASSERT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(process.hProcess, 30000));
+
+    const Lines log = Log();
+    EXPECT_EQ(kEnd, log.back()) << "the run ended through its shutdown";
+}

@@ -1,0 +1,14 @@
+// PASSWORD.CPL stand-in: records VerifyScreenSavePwd and answers with the number in
+// "verify-result.txt" beside it (1 when the file is missing).
+#include "Recorder.h"
+
+extern "C" __declspec(dllexport) BOOL WINAPI VerifyScreenSavePwd(HWND owner)
+{
+    RecordCall("VerifyScreenSavePwd " + std::to_string(reinterpret_cast<std::uintptr_t>(owner)));
+    int result = 1;
+    if (std::FILE* file = std::fopen((LibraryFolder(ThisLibrary()) + "verify-result.txt").c_str(), "r")) {
+        if (std::fscanf(file, "%d", &result) != 1) result = 1;
+        std::fclose(file);
+    }
+    return result;
+}
