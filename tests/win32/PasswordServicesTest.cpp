@@ -87,3 +87,22 @@ TEST_F(PasswordServices, PlayerChangesThePasswordFromItsCommandLine)
         Calls());
     ::DeleteFileA(show.c_str());
 }
+
+TEST_F(PasswordServices, SetAsDefaultWritesSystemIni)
+{
+    char windows[MAX_PATH] = {};
+    ::GetWindowsDirectoryA(windows, MAX_PATH);
+    std::string ini = windows;
+    if (ini.back() != '\\') ini += '\\';
+    ini += "system.ini";
+    const std::string show = folder + "player.scr";
+
+    SetAsDefaultScreensaver(show);
+
+    char value[1024] = {};
+    ::GetPrivateProfileStringA("boot", "SCRNSAVE.EXE", "", value, sizeof value, ini.c_str());
+    char expected[1024] = {};
+    ::GetShortPathNameA(show.c_str(), expected, sizeof expected);
+    EXPECT_STREQ(::CharUpperA(expected), value);
+    ::WritePrivateProfileStringA("boot", "SCRNSAVE.EXE", nullptr, ini.c_str());
+}

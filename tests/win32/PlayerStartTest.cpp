@@ -1,6 +1,7 @@
 // The real player started with each switch, beside a vesk.log: what it logs, and what it changes.
 #include "../../src/framework/Handles.h"
 #include "../support/Processes.h"
+#include "../support/Registry.h"
 #include "../support/Shows.h"
 #include "../support/TempDir.h"
 
@@ -200,4 +201,20 @@ TEST_F(PlayerStart, BrokenPackageIsReportedInAMessageBox)
 
     const Lines log = Log();
     EXPECT_EQ(kEnd, log.back()) << "the run ended through its shutdown";
+}
+
+TEST_F(PlayerStart, InsRunsTheSystemsInstallCommand)
+{
+    const std::string show = MakeShow();
+    const std::string out = dir.Path("installed.txt");
+    InstallCommandOverride install("cmd.exe /c echo %l>" + out);
+    const std::string line = Start(show, "/ins");
+    EXPECT_EQ((Lines{kBegin, "CMD: " + line, "screensaver file : " + show, "open screensaver setting dialog!",
+                     "setting dialog closed!", kEnd}),
+              Log());
+    ASSERT_TRUE(WaitForFile(out, 30000));
+    ::Sleep(200);
+    char shortPath[1024] = {};
+    ::GetShortPathNameA(show.c_str(), shortPath, sizeof shortPath);
+    EXPECT_EQ(0u, ReadFileText(out).find(shortPath));
 }
