@@ -2,6 +2,8 @@
 // between can be traced; an exception that escapes the run is shown to the user, and the run
 // still ends through Shutdown.
 #include "../framework/Application.h"
+#include "../framework/Dpi.h"
+#include "../screen/main.h"
 #include "FileLog.h"
 #include "app.h"
 
@@ -14,16 +16,24 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
     auto log = std::make_unique<CFileLog>();
     g_fileLog = log.get();
+    DeclareDpiAwareness();
+    std::unique_ptr<Tfmain> screen;
     try {
         Application.MainFormOnTaskBar = false;
         Application.Initialize();
-        g_app.Run();
+        if (g_app.Run()) {
+            screen = std::make_unique<Tfmain>(g_app.runMode, g_app.hostWindow, g_app.settings, g_app.project);
+            Application.MainForm = screen.get();
+            screen->Show();
+        }
         Application.Run();
     } catch (const std::exception& e) {
         Application.ShowException(e);
     } catch (...) {
         Application.ShowException(std::runtime_error(""));
     }
+    Application.MainForm = nullptr;
+    screen.reset();
     g_app.Shutdown();
     g_fileLog = nullptr;
     log.reset();

@@ -4,6 +4,7 @@
 //   UniqueLibrary library(LoadLibraryA("MPR.DLL"));                   // freed by FreeLibrary
 //   UniqueRegKey key;
 //   RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_READ, key.put());   // closed by RegCloseKey
+//   UniqueBrush brush(CreateSolidBrush(RGB(0, 0, 0)));                 // deleted by DeleteObject
 #pragma once
 
 #include "../platform/UniqueHandle.h"
@@ -38,3 +39,37 @@ struct RegKeyTraits {
     static void Close(Handle h) noexcept { ::RegCloseKey(h); }
 };
 using UniqueRegKey = UniqueHandle<RegKeyTraits>;
+
+struct MemoryDCTraits {
+    using Handle = HDC;
+    static Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle h) noexcept { ::DeleteDC(h); }
+};
+using UniqueMemoryDC = UniqueHandle<MemoryDCTraits>;
+
+// GDI objects that DeleteObject frees, one type each so a brush is never taken for a bitmap.
+template <class GdiHandle>
+struct GdiObjectTraits {
+    using Handle = GdiHandle;
+    static Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle h) noexcept { ::DeleteObject(h); }
+};
+using UniqueBitmap = UniqueHandle<GdiObjectTraits<HBITMAP>>;
+using UniqueBrush = UniqueHandle<GdiObjectTraits<HBRUSH>>;
+using UniquePen = UniqueHandle<GdiObjectTraits<HPEN>>;
+using UniqueFont = UniqueHandle<GdiObjectTraits<HFONT>>;
+using UniqueRegion = UniqueHandle<GdiObjectTraits<HRGN>>;
+
+struct MenuTraits {
+    using Handle = HMENU;
+    static Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle h) noexcept { ::DestroyMenu(h); }
+};
+using UniqueMenu = UniqueHandle<MenuTraits>;
+
+struct WindowTraits {
+    using Handle = HWND;
+    static Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle h) noexcept { ::DestroyWindow(h); }
+};
+using UniqueWindow = UniqueHandle<WindowTraits>;

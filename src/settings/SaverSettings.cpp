@@ -1,5 +1,6 @@
 #include "SaverSettings.h"
 
+#include "../app/FileLog.h"
 #include "../framework/Handles.h"
 
 #include <vector>
@@ -49,4 +50,25 @@ void CSaverSettings::Save()
                      static_cast<DWORD>(ownEffectList.size()));
     const DWORD mode = static_cast<DWORD>(monitorMode);
     ::RegSetValueExA(key.get(), kScreenMode, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&mode), sizeof mode);
+}
+
+void CSaverSettings::RaiseCloseEvent(const char* name)
+{
+    if (exitArmed != 1) return;
+    closeRequested = 1;
+    ::PostMessageA(mainWindow, WM_CLOSE, 0, 0);
+    FILE_LOG("Close Event : %s", name);
+}
+
+void CSaverSettings::SuspendExit()
+{
+    exitSuspended = 1;
+    ::SendMessageA(mainWindow, WM_SETCURSOR, reinterpret_cast<WPARAM>(mainWindow), HTCLIENT);
+}
+
+void CSaverSettings::ResumeExit()
+{
+    exitSuspended = 0;
+    ::SendMessageA(mainWindow, WM_SETCURSOR, reinterpret_cast<WPARAM>(mainWindow), HTCLIENT);
+    ::GetCursorPos(&startPos);
 }

@@ -23,6 +23,13 @@ public:
     void Load();
     void Save();
 
+    // When armed: marks the close request, posts WM_CLOSE to the screen window and logs `name`.
+    void RaiseCloseEvent(const char* name);
+    // Shows the cursor and stops exit detection, while a dialog asks the user something.
+    void SuspendExit();
+    // Hides the cursor again and measures later moves from where the cursor is now.
+    void ResumeExit();
+
     // Run-time state of the screen window's exit conditions.
     HWND mainWindow = nullptr;
     std::int32_t exitArmed = 0;

@@ -40,3 +40,49 @@ bool WaitForFile(const std::string& path, DWORD timeoutMs)
         ::Sleep(50);
     }
 }
+
+namespace {
+struct ShowWindowSearch {
+    DWORD processId;
+    HWND window;
+};
+
+BOOL CALLBACK FindShowWindow(HWND window, LPARAM data)
+{
+    auto* search = reinterpret_cast<ShowWindowSearch*>(data);
+    DWORD owner = 0;
+    char className[16] = {};
+    ::GetWindowThreadProcessId(window, &owner);
+    ::GetClassNameA(window, className, sizeof className);
+    if (owner != search->processId || std::string(className) != "TForm") return TRUE;
+    search->window = window;
+    return FALSE;
+}
+}  // namespace
+
+int RunShow(const std::string& commandLine, DWORD timeoutMs)
+{
+    std::vector<char> line(commandLine.begin(), commandLine.end());
+    line.push_back('\0');
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return -1;
+    int result = -1;
+    for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
+        if (::WaitForSingleObject(process.hProcess, 50) == WAIT_OBJECT_0) {
+            DWORD code = 0;
+            ::GetExitCodeProcess(process.hProcess, &code);
+            result = static_cast<int>(code);
+            break;
+        }
+        ShowWindowSearch search{process.dwProcessId, nullptr};
+        ::EnumWindows(FindShowWindow, reinterpret_cast<LPARAM>(&search));
+        if (search.window && waited % 500 == 0) ::PostMessageA(search.window, WM_CLOSE, 0, 0);
+    }
+    if (result == -1) ::TerminateProcess(process.hProcess, 1);
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    return result;
+}

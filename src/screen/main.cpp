@@ -1,0 +1,269 @@
+#include "main.h"
+
+#include "../app/FileLog.h"
+#include "../app/SystemIntegration.h"
+#include "../framework/Application.h"
+#include "../settings/SaverSettings.h"
+#include "../settings/VESKGlobeSettings.h"
+#include "ExitRules.h"
+#include "MonitorGeometry.h"
+
+#include <cstdlib>
+
+namespace {
+constexpr UINT kArmingDelay = 2000;
+constexpr UINT kMsPerMinute = 60000;
+}  // namespace
+
+Tfmain::Tfmain(TScrMode mode, HWND host, CSaverSettings& saverSettings, CVESKGlobeSettings& projectRecord)
+    : runMode(mode), settings(saverSettings), project(projectRecord), hostWindow(host)
+{
+    timer3.OnTimer = [this] { timer3Timer(); };
+    timer1.OnTimer = [this] { timer1Timer(); };
+    timer2.OnTimer = [this] { timer2Timer(); };
+    watch_close_event_timer.OnTimer = [this] { watch_close_event_timerTimer(); };
+    watch_close_event_timer.SetInterval(kArmingDelay);
+    watch_close_event_timer.SetEnabled(true);
+    pmmain.Add("Settings", [this] { Settings1Click(); });
+    pmmain.Add("Exit", [this] { Exit1Click(); });
+    Create();
+}
+
+Tfmain::~Tfmain()
+{
+    DestroyHandle();
+}
+
+void Tfmain::FormCreate()
+{
+    settings.mainWindow = Handle();
+    // The password grace period runs from the window's creation.
+    settings.startTick = static_cast<std::int32_t>(::GetTickCount());
+
+    BOOL previous = FALSE;
+    ::SystemParametersInfoA(SPI_SETSCREENSAVERRUNNING, 1, &previous, 0);
+    previousScreensaverState = previous;
+
+    Place();
+
+    if (runMode != smPreview) {
+        ShowTaskbar(false);
+        if (settings.options.maxRuntimeOn && settings.options.maxRuntimeMinutes > 0) {
+            FILE_LOG("Time Limitation %u minute(s)", static_cast<unsigned>(settings.options.maxRuntimeMinutes));
+            timer3.SetInterval(static_cast<unsigned>(settings.options.maxRuntimeMinutes) * kMsPerMinute);
+            timer3.SetEnabled(true);
+        }
+    }
+    if (runMode == smProgram) PopupMenu = &pmmain;
+    hook.Install(Handle(), [this](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+        return Hook(message, wParam, lParam, result);
+    });
+    if (runMode == smSaver) ::SetCursorPos(0, 0);
+    ::GetCursorPos(&settings.startPos);
+    FILE_LOG("Main form Init Pos %d ,%d", static_cast<int>(settings.startPos.x), static_cast<int>(settings.startPos.y));
+    SetCaption(Application.Title());
+}
+
+void Tfmain::Place()
+{
+    ScreenRect rect{0, 0, 800, 600};
+    switch (runMode) {
+        case smPreview: {
+            RECT host{};
+            ::GetWindowRect(hostWindow, &host);
+            rect = {0, 0, host.right - host.left, host.bottom - host.top};
+            if (::IsWindow(hostWindow)) ::SetParent(Handle(), hostWindow);
+            ::SetWindowLongA(Handle(), GWL_STYLE, WS_CHILD | WS_VISIBLE);
+            ::SetWindowPos(Handle(), nullptr, 0, 0, rect.width, rect.height,
+                           SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_FRAMECHANGED);
+            SetBounds(0, 0, rect.width, rect.height);
+            // Without a host there is nothing to show in and nobody to end the preview.
+            if (!::IsWindow(hostWindow)) ::PostMessageA(Handle(), WM_CLOSE, 0, 0);
+            break;
+        }
+        case smSaver:
+        case smProgram:
+            FILE_LOG("show on screen %d", static_cast<int>(settings.options.screenIndex));
+            QueryMonitorGeometry(settings.options.screenIndex, rect);
+            SetBounds(rect.left, rect.top, rect.width, rect.height);
+            break;
+        default:
+            break;
+    }
+    screenWidth = rect.width;
+    screenHeight = rect.height;
+}
+
+void Tfmain::ShowTaskbar(bool show)
+{
+    // The taskbar lies on the first monitor: it is only in the way of the whole screen or monitor 1.
+    if (settings.options.screenIndex >= 2) return;
+    if (HWND taskbar = ::FindWindowA("Shell_TrayWnd", nullptr)) ::ShowWindow(taskbar, show ? SW_RESTORE : SW_HIDE);
+}
+
+bool Tfmain::WatchesExit() const
+{
+    return runMode == smSaver && settings.exitSuspended == 0;
+}
+
+void Tfmain::CloseEvent(const char* name)
+{
+    if (name) settings.RaiseCloseEvent(name);
+}
+
+void Tfmain::UpdateCursor()
+{
+    // ShowCursor counts: each hide is matched by exactly one show, so the cursor shows again
+    // whenever exit detection is suspended.
+    const bool hide = WatchesExit();
+    if (hide != cursorHidden) {
+        ::ShowCursor(hide ? FALSE : TRUE);
+        cursorHidden = hide;
+    }
+}
+
+void Tfmain::MoveTest()
+{
+    POINT now{};
+    ::GetCursorPos(&now);
+    const POINT& start = settings.startPos;
+    const std::int32_t threshold = MoveThreshold(settings.options);
+    if (!MovedBeyond(start.x, start.y, now.x, now.y, threshold)) return;
+    FILE_LOG("Previouse %d ,%d", static_cast<int>(start.x), static_cast<int>(start.y));
+    FILE_LOG("Now %d ,%d", static_cast<int>(now.x), static_cast<int>(now.y));
+    FILE_LOG("dx: %d , dy : %d , threshold : %d", static_cast<int>(std::labs(now.x - start.x)),
+             static_cast<int>(std::labs(now.y - start.y)), static_cast<int>(threshold));
+    CloseEvent(CloseEventName(ExitInput::MouseMove, settings.options));
+    FILE_LOG("Exit mouse move");
+}
+
+bool Tfmain::Hook(UINT message, WPARAM wParam, LPARAM, LRESULT& result)
+{
+    switch (message) {
+        case WM_ACTIVATE:
+        case WM_ERASEBKGND:
+        case WM_ACTIVATEAPP:
+        case WM_NCACTIVATE:
+            result = 1;
+            return true;
+        case WM_SETCURSOR:
+            UpdateCursor();
+            return false;
+        case WM_HELP:
+            if (WatchesExit() && LOWORD(wParam) == 0) CloseEvent(CloseEventName(ExitInput::Help, settings.options));
+            result = 0;
+            return true;
+        case WM_CHAR:
+            if (WatchesExit())
+                CloseEvent(CloseEventName(ExitInput::Character, settings.options, static_cast<std::int32_t>(wParam)));
+            return false;
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONUP:
+        case WM_MBUTTONDOWN:
+        case WM_MBUTTONUP:
+            if (WatchesExit()) CloseEvent(CloseEventName(ExitInput::LeftButton, settings.options));
+            return false;
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONUP:
+            if (WatchesExit()) CloseEvent(CloseEventName(ExitInput::RightButton, settings.options));
+            return false;
+        case WM_LBUTTONDBLCLK:
+        case WM_RBUTTONDBLCLK:
+            if (WatchesExit()) CloseEvent(CloseEventName(ExitInput::DoubleClick, settings.options));
+            return false;
+        case WM_MOUSEMOVE:
+            if (WatchesExit()) MoveTest();
+            return false;
+        case WM_SYSCOMMAND: {
+            const UINT command = static_cast<UINT>(wParam & 0xFFF0);
+            FILE_LOG("here : %d", static_cast<int>(wParam));
+            if (command == SC_SCREENSAVE || (runMode == smSaver && command == SC_CLOSE)) {
+                result = 0;
+                return true;
+            }
+            return false;
+        }
+        default:
+            return false;
+    }
+}
+
+void Tfmain::watch_close_event_timerTimer()
+{
+    watch_close_event_timer.SetEnabled(false);
+    settings.exitArmed = 1;
+}
+
+void Tfmain::FormCloseQuery(bool& canClose)
+{
+    FILE_LOG("Close Query");
+    if (runMode == smSaver && settings.closeRequested == 1 && settings.exitSuspended == 0) {
+        canClose = true;
+        const std::uint32_t elapsed = ::GetTickCount() - static_cast<std::uint32_t>(settings.startTick);
+        if (elapsed > static_cast<std::uint32_t>(settings.graceSeconds) * 1000u) {
+            settings.SuspendExit();
+            canClose = VerifyScreensaverPassword(Handle());
+            settings.ResumeExit();
+        }
+    }
+    if (canClose) busy = true;
+    FILE_LOG("CanClose : %s", canClose ? "yes" : "no");
+}
+
+void Tfmain::FormShow()
+{
+    // The show has no taskbar button: the application window that would carry one stays hidden.
+    ::ShowWindow(Application.Handle(), SW_HIDE);
+}
+
+void Tfmain::FormClose(TCloseAction&)
+{
+    if (closing) return;
+    closing = true;
+    if (runMode != smPreview) ShowTaskbar(true);
+    NotifyScreensaverRunning(false);
+    if (runMode != smPreview && settings.options.maxRuntimeOn && settings.options.maxRuntimeMinutes > 0)
+        timer3.SetEnabled(false);
+}
+
+void Tfmain::FormDestroy()
+{
+    hook.Remove();
+    if (cursorHidden) {
+        ::ShowCursor(TRUE);
+        cursorHidden = false;
+    }
+}
+
+void Tfmain::timer1Timer()
+{
+    timer1.SetEnabled(false);
+}
+
+void Tfmain::timer2Timer()
+{
+    timer2.SetEnabled(false);
+}
+
+void Tfmain::timer3Timer()
+{
+    // The maximum run time has passed: the show stops and the screen turns black. The exit
+    // conditions stay as they are, so a password still guards the desktop.
+    timer3.SetEnabled(false);
+    runtimeOver = true;
+    FILE_LOG("Maximum run time reached, the show stops");
+    ::InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void Tfmain::Settings1Click()
+{
+    ::SetWindowPos(Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    busy = true;
+    Application.ProcessMessages();
+    busy = false;
+}
+
+void Tfmain::Exit1Click()
+{
+    Close();
+}

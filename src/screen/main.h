@@ -1,0 +1,67 @@
+// The screen window: the one top-level window of a running show. It covers the chosen monitor or
+// the whole virtual screen (or fills the preview area of the Display control panel), watches the
+// user's input for the exit conditions, asks for the 9x password before closing where one is
+// required, hides the taskbar while it runs and undoes everything when it closes.
+#pragma once
+
+#include "../app/ScrMode.h"
+#include "../framework/Form.h"
+#include "../framework/PopupMenu.h"
+#include "../framework/Timer.h"
+#include "../framework/WindowHook.h"
+
+#include <cstdint>
+
+class CSaverSettings;
+class CVESKGlobeSettings;
+
+class Tfmain : public TForm {
+public:
+    Tfmain(TScrMode runMode, HWND hostWindow, CSaverSettings& settings, CVESKGlobeSettings& project);
+    ~Tfmain() override;
+
+    // Components.
+    TTimer timer3;                   // the maximum run time
+    TTimer timer1;                   // the pause after a show item
+    TTimer timer2;                   // the pause between music tracks
+    TTimer watch_close_event_timer;  // arms the exit conditions 2 seconds after start
+    TPopupMenu pmmain;               // Settings, Exit; the context menu when run as a program
+
+    // Event handlers.
+    void timer1Timer();
+    void timer2Timer();
+    void timer3Timer();
+    void watch_close_event_timerTimer();
+    void Settings1Click();
+    void Exit1Click();
+
+    bool busy = false;     // closing, or the settings dialog is open: the item and music timers wait
+    bool closing = false;  // FormClose has started
+    TScrMode runMode;
+    std::int32_t previousScreensaverState = 0;
+    int screenWidth = 800;
+    int screenHeight = 600;
+    CSaverSettings& settings;
+    CVESKGlobeSettings& project;
+    bool runtimeOver = false;  // the maximum run time has passed: the show has stopped
+
+protected:
+    void FormCreate() override;
+    void FormShow() override;
+    void FormCloseQuery(bool& canClose) override;
+    void FormClose(TCloseAction& action) override;
+    void FormDestroy() override;
+
+private:
+    bool Hook(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    void Place();
+    void ShowTaskbar(bool show);
+    void UpdateCursor();
+    void MoveTest();
+    bool WatchesExit() const;
+    void CloseEvent(const char* name);
+
+    HWND hostWindow;
+    TWindowHook hook;
+    bool cursorHidden = false;  // this window hid the cursor and owes it a ShowCursor(TRUE)
+};
