@@ -3,7 +3,7 @@
 #include "../../src/package/XMLDb.h"
 #include "../../src/settings/SaverOptions.h"
 #include "../../src/settings/VESKGlobeSettings.h"
-#include "../../tools/scrpack/PackageWriter.h"
+#include "../../tools/scrpack/PlayerTables.h"
 #include "../support/PackageFiles.h"
 
 #include <gtest/gtest.h>
@@ -20,23 +20,19 @@ void PutI32(std::vector<std::uint8_t>& block, std::size_t offset, std::int32_t v
     WriteLE32(&block[offset], static_cast<std::uint32_t>(value));
 }
 
-PackageTable ProjectTable(const std::vector<std::uint8_t>& data)
+PackageTable AnnsProject(const std::vector<std::uint8_t>& data)
 {
-    PackageTable project("project", {{"data"},
-                                     {"appname"},
-                                     {"homesite"},
-                                     {"projectname"},
-                                     {"authorname"},
-                                     {"authorwebsite"},
-                                     {"authoremail"},
-                                     {"version"},
-                                     {"description"},
-                                     {"banner", true}});
-    project.AddRecord({PackageValue::Bytes(data), PackageValue::Text("Maker"), PackageValue::Text("maker.example"),
-                       PackageValue::Text("My Show 2.5"), PackageValue::Text("Ann"), PackageValue::Text("ann.example"),
-                       PackageValue::Text("ann@example"), PackageValue::Text("2.5"), PackageValue::Text("Pictures"),
-                       PackageValue::Text("BANNER")});
-    return project;
+    ProjectRecord record;
+    record.options = data;
+    record.appName = "Maker";
+    record.homeSite = "maker.example";
+    record.projectName = "My Show 2.5";
+    record.authorName = "Ann";
+    record.authorWebsite = "ann.example";
+    record.authorEmail = "ann@example";
+    record.version = "2.5";
+    record.description = "Pictures";
+    return ProjectTable(record);
 }
 
 struct ProjectRecordTest : ::testing::Test {
@@ -111,7 +107,7 @@ TEST_F(ProjectRecordTest, LoadsOptionsAndTexts)
     auto data = Block(90);  // longer than the block: the extra bytes are not copied
     PutI32(data, 24, 5);
     data[58] = 1;
-    Open({ProjectTable(data)});
+    Open({AnnsProject(data)});
     project.Load();
     project.SetScreensaverPath("C:\\show.scr");
     EXPECT_EQ(5, project.options.mediaPauseSeconds);

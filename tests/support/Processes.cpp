@@ -1,6 +1,53 @@
 #include "Processes.h"
 
+#include "../../src/framework/Handles.h"
+
 #include <vector>
+
+namespace {
+struct WindowSearch {
+    DWORD processId;
+    const char* className;
+    HWND window;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM data)
+{
+    auto* search = reinterpret_cast<WindowSearch*>(data);
+    DWORD owner = 0;
+    char className[64] = {};
+    ::GetWindowThreadProcessId(window, &owner);
+    ::GetClassNameA(window, className, sizeof className);
+    if (owner != search->processId || std::string(className) != search->className || !::IsWindowVisible(window))
+        return TRUE;
+    search->window = window;
+    return FALSE;
+}
+
+// Runs `commandLine`; while it runs, `whileRunning` is called every 50 ms with its process id.
+template <class WhileRunning>
+int Run(const std::string& commandLine, DWORD timeoutMs, WhileRunning whileRunning)
+{
+    std::vector<char> line(commandLine.begin(), commandLine.end());
+    line.push_back('\0');
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return -1;
+    UniqueKernelHandle processHandle(process.hProcess), thread(process.hThread);
+    for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
+        if (::WaitForSingleObject(process.hProcess, 50) == WAIT_OBJECT_0) {
+            DWORD code = 0;
+            ::GetExitCodeProcess(process.hProcess, &code);
+            return static_cast<int>(code);
+        }
+        whileRunning(process.dwProcessId, waited);
+    }
+    ::TerminateProcess(process.hProcess, 1);
+    return -1;
+}
+}  // namespace
 
 std::string ProgramFolder()
 {
@@ -10,26 +57,24 @@ std::string ProgramFolder()
     return module.substr(0, module.find_last_of('\\') + 1);
 }
 
+HWND FindProcessWindow(DWORD processId, const char* className)
+{
+    WindowSearch search{processId, className, nullptr};
+    ::EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+    return search.window;
+}
+
 int RunProcess(const std::string& commandLine, DWORD timeoutMs)
 {
-    std::vector<char> line(commandLine.begin(), commandLine.end());
-    line.push_back('\0');
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return -1;
-    int result = -1;
-    if (::WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_OBJECT_0) {
-        DWORD code = 0;
-        ::GetExitCodeProcess(process.hProcess, &code);
-        result = static_cast<int>(code);
-    } else {
-        ::TerminateProcess(process.hProcess, 1);
-    }
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
-    return result;
+    return Run(commandLine, timeoutMs, [](DWORD, DWORD) {});
+}
+
+int RunShow(const std::string& commandLine, DWORD timeoutMs)
+{
+    return Run(commandLine, timeoutMs, [](DWORD processId, DWORD waited) {
+        if (waited % 500 != 0) return;
+        if (HWND window = FindProcessWindow(processId, "TForm")) ::PostMessageA(window, WM_CLOSE, 0, 0);
+    });
 }
 
 bool WaitForFile(const std::string& path, DWORD timeoutMs)
@@ -39,50 +84,4 @@ bool WaitForFile(const std::string& path, DWORD timeoutMs)
         if (waited >= timeoutMs) return false;
         ::Sleep(50);
     }
-}
-
-namespace {
-struct ShowWindowSearch {
-    DWORD processId;
-    HWND window;
-};
-
-BOOL CALLBACK FindShowWindow(HWND window, LPARAM data)
-{
-    auto* search = reinterpret_cast<ShowWindowSearch*>(data);
-    DWORD owner = 0;
-    char className[16] = {};
-    ::GetWindowThreadProcessId(window, &owner);
-    ::GetClassNameA(window, className, sizeof className);
-    if (owner != search->processId || std::string(className) != "TForm") return TRUE;
-    search->window = window;
-    return FALSE;
-}
-}  // namespace
-
-int RunShow(const std::string& commandLine, DWORD timeoutMs)
-{
-    std::vector<char> line(commandLine.begin(), commandLine.end());
-    line.push_back('\0');
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return -1;
-    int result = -1;
-    for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
-        if (::WaitForSingleObject(process.hProcess, 50) == WAIT_OBJECT_0) {
-            DWORD code = 0;
-            ::GetExitCodeProcess(process.hProcess, &code);
-            result = static_cast<int>(code);
-            break;
-        }
-        ShowWindowSearch search{process.dwProcessId, nullptr};
-        ::EnumWindows(FindShowWindow, reinterpret_cast<LPARAM>(&search));
-        if (search.window && waited % 500 == 0) ::PostMessageA(search.window, WM_CLOSE, 0, 0);
-    }
-    if (result == -1) ::TerminateProcess(process.hProcess, 1);
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
-    return result;
 }

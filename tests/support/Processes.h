@@ -12,6 +12,9 @@ std::string ProgramFolder();
 // end within `timeoutMs` (it is then ended).
 int RunProcess(const std::string& commandLine, DWORD timeoutMs = 60000);
 
+// A visible top-level window of the process with that window class; null when there is none.
+HWND FindProcessWindow(DWORD processId, const char* className);
+
 // Waits until `path` exists, up to `timeoutMs`.
 bool WaitForFile(const std::string& path, DWORD timeoutMs);
 

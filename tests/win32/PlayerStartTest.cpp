@@ -56,23 +56,6 @@ struct PlayerStart : ::testing::Test {
     Lines Log() { return LogMessages(dir.Path("vesk.log")); }
 };
 
-struct MessageBoxSearch {
-    DWORD processId;
-    HWND box;
-};
-
-// Finds a visible dialog of the searched process.
-BOOL CALLBACK FindMessageBox(HWND window, LPARAM data)
-{
-    auto* search = reinterpret_cast<MessageBoxSearch*>(data);
-    DWORD owner = 0;
-    char className[32] = {};
-    ::GetWindowThreadProcessId(window, &owner);
-    ::GetClassNameA(window, className, sizeof className);
-    if (owner != search->processId || std::string(className) != "#32770" || !::IsWindowVisible(window)) return TRUE;
-    search->box = window;
-    return FALSE;
-}
 }  // namespace
 
 TEST_F(PlayerStart, FullScreenLogsItsStartAndAnnouncesItself)
@@ -188,16 +171,16 @@ TEST_F(PlayerStart, BrokenPackageIsReportedInAMessageBox)
         ::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
     UniqueKernelHandle processHandle(process.hProcess), thread(process.hThread);
 
-    MessageBoxSearch search{process.dwProcessId, nullptr};
-    for (int i = 0; i < 600 && !search.box; ++i) {
+    HWND box = nullptr;
+    for (int i = 0; i < 600 && !box; ++i) {
         ::Sleep(50);
-        ::EnumWindows(FindMessageBox, reinterpret_cast<LPARAM>(&search));
+        box = FindProcessWindow(process.dwProcessId, "#32770");
     }
-    ASSERT_NE(nullptr, search.box) << "no message box appeared";
+    ASSERT_NE(nullptr, box) << "no message box appeared";
     char text[512] = {};
-    ::GetDlgItemTextA(search.box, 0xFFFF, text, sizeof text);
+    ::GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
     EXPECT_NE(std::string::npos, std::string(text).find("project")) << text;
-    ::PostMessageA(search.box, WM_COMMAND, IDOK, 0);
+    ::PostMessageA(box, WM_COMMAND, IDOK, 0);
     ASSERT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(process.hProcess, 30000));
 
     const Lines log = Log();

@@ -1,11 +1,11 @@
 #include "DemoShow.h"
 
 #include "BitmapFile.h"
+#include "PlayerTables.h"
 
 #include <string>
 
 namespace {
-constexpr std::size_t kProjectOptionsSize = 80;
 constexpr std::size_t kShowItemOptionsSize = 164;
 
 std::uint32_t Rgb(int r, int g, int b)
@@ -44,40 +44,14 @@ PackageValue Text(const char* text)
 
 std::vector<PackageTable> DemoShowTables()
 {
-    PackageTable project("project", {{"data"},
-                                     {"appname"},
-                                     {"homesite"},
-                                     {"projectname"},
-                                     {"dialogpicture"},
-                                     {"authorname"},
-                                     {"authorwebsite"},
-                                     {"authoremail"},
-                                     {"version"},
-                                     {"copyright"},
-                                     {"description"},
-                                     {"banner", true},
-                                     {"projectpath"},
-                                     {"aboutpicture"},
-                                     {"projectdesc"}});
-    project.AddRecord({Zeros(kProjectOptionsSize), Text("scrpack"), Text(""), Text("Demo Show"), Text(""),
-                       Text("The player's developers"), Text(""), Text(""), Text("1.0"),
-                       Text("Pictures generated for the demo"), Text("Three generated pictures"),
-                       PackageValue::Bytes(nullptr, 0), Text(""), Text(""), Text("")});
+    ProjectRecord record;
+    record.projectName = "Demo Show";
+    record.authorName = "The player's developers";
+    record.copyright = "Pictures generated for the demo";
+    record.description = "Three generated pictures";
 
-    PackageTable setting("setting", {{"data"},
-                                     {"filename"},
-                                     {"title"},
-                                     {"titlefontname"},
-                                     {"titlefontstyle"},
-                                     {"desc"},
-                                     {"descfontname"},
-                                     {"descfontstyle"},
-                                     {"gradientstring"},
-                                     {"effect"},
-                                     {"selectedimagebackgroundstring"},
-                                     {"bindsound"},
-                                     {"accfile"}});
-    PackageTable media("media", {{"name"}, {"media", true}});
+    PackageTable setting = SettingTable();
+    PackageTable media = MediaTable();
     for (const DemoPicture& picture : kPictures) {
         setting.AddRecord({Zeros(kShowItemOptionsSize), Text(picture.name), Text(picture.title), Text("Arial"),
                            Text("1;"), Text(picture.description), Text("Arial"), Text("2;"), Text("0;1;2;"),
@@ -86,12 +60,6 @@ std::vector<PackageTable> DemoShowTables()
         media.AddRecord(
             {Text(picture.name), PackageValue::Bytes(MakeBitmapFile(picture.width, picture.height, colour))});
     }
-
-    return {std::move(project),
-            std::move(setting),
-            PackageTable("music", {{"name"}, {"type"}, {"music", true}}),
-            std::move(media),
-            PackageTable("runtimelib", {{"name"}, {"libs", true}}),
-            PackageTable("backimage", {{"name"}}),
-            PackageTable("accfile", {{"name"}, {"accfile", true}})};
+    return {ProjectTable(record), std::move(setting), MusicTable(),  std::move(media),
+            RuntimeLibTable(),    BackImageTable(),   AccFileTable()};
 }
