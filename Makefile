@@ -54,8 +54,8 @@ test: build
 fuzz: deps
 	@[ -f $(FUZZ)/build.ninja ] || CC=clang CXX=clang++ cmake -S . -B $(FUZZ) $(CMAKE_FLAGS) -DVESK_FUZZ=ON \
 	    -DVESK_TESTS=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
-	@cmake --build $(FUZZ) -j $(JOBS) --target package_fuzzer command_line_fuzzer make_seeds
-	@mkdir -p $(FUZZ)/corpus/package $(FUZZ)/corpus/command_line $(FUZZ)/seeds
+	@cmake --build $(FUZZ) -j $(JOBS) --target package_fuzzer command_line_fuzzer list_text_fuzzer make_seeds
+	@mkdir -p $(FUZZ)/corpus/package $(FUZZ)/corpus/command_line $(FUZZ)/corpus/list_text $(FUZZ)/seeds
 	@$(FUZZ)/tests/fuzz/make_seeds $(FUZZ)/seeds
 	@echo "== package reader, $(FUZZ_SECONDS) s"
 	@$(FUZZ)/tests/fuzz/package_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=65536 -print_final_stats=1 \
@@ -63,6 +63,9 @@ fuzz: deps
 	@echo "== command line, $(FUZZ_SECONDS) s"
 	@$(FUZZ)/tests/fuzz/command_line_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=512 -print_final_stats=1 \
 	    $(FUZZ)/corpus/command_line
+	@echo "== list texts, $(FUZZ_SECONDS) s"
+	@$(FUZZ)/tests/fuzz/list_text_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=1024 -print_final_stats=1 \
+	    $(FUZZ)/corpus/list_text
 
 bench: deps
 	@[ -f $(BENCH)/build.ninja ] || cmake -S . -B $(BENCH) $(CMAKE_FLAGS) -DVESK_BENCH=ON -DVESK_TESTS=OFF \
