@@ -1,0 +1,62 @@
+#include "MediaSetting.h"
+
+#include "../package/XMLDb.h"
+#include "SaverSettings.h"
+
+void CMediaSetting::Open()
+{
+    settingTable.SetLoadBinaryFields(false);
+    if (database) settingTable.Open(*database, "setting");
+    effectPositions.assign(static_cast<std::size_t>(settingTable.RecordCount()), -1);
+    settingTable.First();
+}
+
+void CMediaSetting::Close()
+{
+    settingTable.Close();
+    effectPositions.clear();
+}
+
+void CMediaSetting::LoadCurrent()
+{
+    std::uint8_t block[ShowItemOptions::kSize] = {};
+    options = ShowItemOptions::FromBytes(block, settingTable.ReadRaw("data", block, sizeof block));
+
+    const bool ownEffects = saverSettings && saverSettings->options.ownEffects == 1;
+    if (ownEffects) {
+        options.musicOn = saverSettings->options.playMusic == 1;
+        options.randomEffect = saverSettings->options.effectsRandom == 1;
+        options.effectStep = saverSettings->options.ownEffectStep;
+    }
+    filename = settingTable.ReadText("filename");
+    title = settingTable.ReadText("title");
+    titleFontName = settingTable.ReadText("titlefontname");
+    titleFontStyle = settingTable.ReadText("titlefontstyle");
+    desc = settingTable.ReadText("desc");
+    descFontName = settingTable.ReadText("descfontname");
+    descFontStyle = settingTable.ReadText("descfontstyle");
+    gradientString = settingTable.ReadText("gradientstring");
+    effectList = ownEffects ? saverSettings->ownEffectList : settingTable.ReadText("effect");
+    backgroundList = settingTable.ReadText("selectedimagebackgroundstring");
+    bindSound = settingTable.ReadText("bindsound");
+    accFiles = settingTable.ReadText("accfile");
+}
+
+void CMediaSetting::Advance(bool random)
+{
+    const std::int32_t n = ItemCount();
+    if (random)
+        settingTable.GoTo(shuffleBag.Next(n));
+    else if (settingTable.RecNo() < n - 1)
+        settingTable.Next();
+    else
+        settingTable.First();
+    LoadCurrent();
+}
+
+std::int32_t CMediaSetting::NextEffect()
+{
+    const std::int32_t item = settingTable.RecNo();
+    if (item < 0 || static_cast<std::size_t>(item) >= effectPositions.size()) return -1;
+    return ChooseEffect(effectList, options.randomEffect != 0, effectPositions[static_cast<std::size_t>(item)]);
+}

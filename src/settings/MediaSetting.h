@@ -1,0 +1,53 @@
+// The current show item: a cursor over the package's "setting" table with the item's options and
+// texts, the choice of the next item (in table order or shuffled) and of each picture change's
+// effect.
+//
+//   showSetting.SetDatabase(db);
+//   showSetting.SetSaverSettings(settings);
+//   showSetting.Open();
+//   showSetting.LoadCurrent();
+//   int effect = showSetting.NextEffect();     // -1: a plain copy
+//   showSetting.Advance(project.options.randomMediaOrder == 1);
+#pragma once
+
+#include "../package/XMLTable.h"
+#include "ListTexts.h"
+#include "ShowItemOptions.h"
+
+#include <string>
+#include <vector>
+
+class CMyXMLDb;
+class CSaverSettings;
+
+class CMediaSetting {
+public:
+    virtual ~CMediaSetting() = default;
+
+    void SetDatabase(const CMyXMLDb& db) { database = &db; }
+    void SetSaverSettings(const CSaverSettings& settings) { saverSettings = &settings; }
+    // Opens the "setting" table on its first record; every item's effect position starts at -1.
+    void Open();
+    void Close();
+    std::int32_t ItemCount() const { return settingTable.RecordCount(); }
+    std::int32_t CurrentItem() const { return settingTable.RecNo(); }
+
+    // Copies the current record into the members; the user's own effects, when chosen, replace
+    // the item's effect list, random flag, step and music flag.
+    void LoadCurrent();
+    // Moves to the next item (shuffled when `random`, wrapping to the first) and loads it.
+    void Advance(bool random);
+    // The effect for the current item's next picture change: each item walks its own list.
+    std::int32_t NextEffect();
+
+    ShowItemOptions options;
+    std::string filename, title, titleFontName, titleFontStyle, desc, descFontName, descFontStyle, gradientString,
+        effectList, backgroundList, bindSound, accFiles;
+
+private:
+    const CSaverSettings* saverSettings = nullptr;
+    std::vector<std::int32_t> effectPositions;  // the ChooseEffect position of each item
+    CShuffleBag shuffleBag;
+    const CMyXMLDb* database = nullptr;
+    CMyXMLTable settingTable;
+};
