@@ -2,6 +2,7 @@
 
 #include "../framework/Application.h"
 #include "../package/Convert.h"
+#include "../package/Payloads.h"
 #include "../platform/System.h"
 #include "CommandLine.h"
 #include "FileLog.h"
@@ -73,6 +74,7 @@ bool CScreensaverApp::Run()
     }
 
     database.Open(path, ReadPackageOffset(path));
+    ExtractRuntimeLibraries(database);
     project.SetDatabase(database);
     project.OpenTable();
     project.Load();

@@ -61,3 +61,12 @@ private:
 
 // True when `path` names an existing file (not a folder).
 bool FileExists(const std::string& path);
+
+// Creates the folder `path` and any missing parents; true when it exists afterwards.
+bool CreateFolders(const std::string& path);
+
+// The user's temporary folder as the system reports it; empty when it cannot tell.
+std::string SystemTempFolder();
+
+// The system's path separator: "\" on Windows, "/" elsewhere.
+char PathSeparator();

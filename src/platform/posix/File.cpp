@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 
 void NativeFileTraits::Close(Handle handle) noexcept
 {
@@ -63,4 +64,23 @@ bool FileExists(const std::string& path)
 {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
+}
+
+bool CreateFolders(const std::string& path)
+{
+    for (std::size_t at = 1; at <= path.size(); ++at)
+        if (at == path.size() || path[at] == '/') ::mkdir(path.substr(0, at).c_str(), 0755);
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+std::string SystemTempFolder()
+{
+    const char* folder = std::getenv("TMPDIR");
+    return folder && *folder ? folder : "/tmp";
+}
+
+char PathSeparator()
+{
+    return '/';
 }

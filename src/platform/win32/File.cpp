@@ -80,3 +80,24 @@ bool FileExists(const std::string& path)
     DWORD attributes = ::GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
+
+bool CreateFolders(const std::string& path)
+{
+    for (std::size_t at = 0; at <= path.size(); ++at)
+        if (at == path.size() || ((path[at] == '\\' || path[at] == '/') && at > 0 && path[at - 1] != ':'))
+            ::CreateDirectoryA(path.substr(0, at).c_str(), nullptr);
+    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::string SystemTempFolder()
+{
+    char folder[MAX_PATH + 1] = {};
+    const DWORD n = ::GetTempPathA(MAX_PATH, folder);
+    return n > 0 && n <= MAX_PATH ? std::string(folder, n) : std::string();
+}
+
+char PathSeparator()
+{
+    return '\\';
+}

@@ -1,0 +1,112 @@
+#include "Payloads.h"
+
+#include "../app/FileLog.h"
+#include "../platform/File.h"
+#include "XMLDb.h"
+#include "XMLTable.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+namespace {
+bool IsSeparator(char c)
+{
+    return c == '\\' || c == '/';
+}
+
+// A stream that compares what is written to it with a file's bytes.
+class TCompareStream : public TStream {
+public:
+    explicit TCompareStream(const std::string& path) { file.Open(path); }
+    bool Write(const void* data, std::size_t size) override
+    {
+        buffer.resize(size);
+        same = same && file.ReadAt(at, buffer.data(), size) == size && std::memcmp(buffer.data(), data, size) == 0;
+        at += static_cast<std::int64_t>(size);
+        return same;
+    }
+    bool Same() const { return same && file.IsOpen() && at == file.Size(); }
+
+private:
+    SharedReadFile file;
+    std::vector<char> buffer;
+    std::int64_t at = 0;
+    bool same = true;
+};
+}  // namespace
+
+std::string WithFinalSeparator(std::string folder)
+{
+    if (folder.empty() || !IsSeparator(folder.back())) folder += PathSeparator();
+    return folder;
+}
+
+std::string TempFolder()
+{
+    return WithFinalSeparator(SystemTempFolder());
+}
+
+std::string DigitName(std::string_view name)
+{
+    std::string digits;
+    for (char c : name)
+        digits += std::to_string(static_cast<int>(static_cast<signed char>(c)));
+    return digits;
+}
+
+std::optional<std::string> ContainedPath(const std::string& folder, std::string_view name)
+{
+    if (name.empty() || IsSeparator(name.front()) || name.find(':') != std::string_view::npos ||
+        IsSeparator(name.back()))
+        return std::nullopt;
+    int depth = 0;
+    std::string relative;
+    std::size_t start = 0;
+    for (std::size_t at = 0; at <= name.size(); ++at) {
+        if (at < name.size() && !IsSeparator(name[at])) continue;
+        const std::string_view part = name.substr(start, at - start);
+        if (part == "..")
+            --depth;
+        else if (!part.empty() && part != ".")
+            ++depth;
+        if (depth < 0) return std::nullopt;
+        start = at + 1;
+    }
+    for (char c : name)
+        relative += IsSeparator(c) ? PathSeparator() : c;
+    return folder + relative;
+}
+
+bool SaveValueToFile(CMyXMLTable& table, const std::string& field, const std::string& path, bool skipWhenSame)
+{
+    if (skipWhenSame && FileExists(path)) {
+        TCompareStream existing(path);
+        if (table.CopyBinaryToStream(field, existing) && existing.Same()) return true;
+    }
+    const auto folderEnd = path.find_last_of("\\/");
+    if (folderEnd != std::string::npos) CreateFolders(path.substr(0, folderEnd));
+    TFileStream out;
+    if (!out.Create(path)) return false;
+    // An empty value leaves an empty file, as the stored file was empty.
+    table.CopyBinaryToStream(field, out);
+    return true;
+}
+
+void ExtractRuntimeLibraries(const CMyXMLDb& db)
+{
+    CMyXMLTable libraries;
+    libraries.SetLoadBinaryFields(false);
+    if (!libraries.Open(db, "runtimelib")) return;
+    const std::string temp = TempFolder();
+    for (libraries.First(); !libraries.Eof(); libraries.Next()) {
+        const std::string name = libraries.ReadText("name");
+        const auto target = ContainedPath(temp, name);
+        if (!target) {
+            FILE_LOG("runtime library \"%s\" refused: its name leaves the temporary folder", name.c_str());
+            continue;
+        }
+        if (!SaveValueToFile(libraries, "libs", *target, true))
+            FILE_LOG("runtime library \"%s\" could not be written to %s", name.c_str(), target->c_str());
+    }
+}
