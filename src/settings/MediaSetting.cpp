@@ -1,6 +1,10 @@
 #include "MediaSetting.h"
 
+#include "../app/FileLog.h"
+#include "../package/Payloads.h"
 #include "../package/XMLDb.h"
+#include "../platform/File.h"
+#include "Media.h"
 #include "SaverSettings.h"
 
 void CMediaSetting::Open()
@@ -59,4 +63,24 @@ std::int32_t CMediaSetting::NextEffect()
     const std::int32_t item = settingTable.RecNo();
     if (item < 0 || static_cast<std::size_t>(item) >= effectPositions.size()) return -1;
     return ChooseEffect(effectList, options.randomEffect != 0, effectPositions[static_cast<std::size_t>(item)]);
+}
+
+void CMediaSetting::ExtractAccFiles(const std::string& folder, bool overwrite)
+{
+    if (accFiles.empty() || !database) return;
+    CMyXMLTable accfileTable;
+    accfileTable.SetLoadBinaryFields(false);
+    if (!accfileTable.Open(*database, "accfile")) return;
+    for (const std::string& name : ParseNameList(accFiles)) {
+        const std::string key = LowerCase(name);
+        for (accfileTable.First(); !accfileTable.Eof(); accfileTable.Next()) {
+            if (LowerCase(accfileTable.ReadText("name")) != key) continue;
+            const auto target = ContainedPath(folder, name);
+            if (!target)
+                FILE_LOG("auxiliary file \"%s\" refused: its name leaves the folder", name.c_str());
+            else if ((overwrite || !FileExists(*target)) && !SaveValueToFile(accfileTable, "accfile", *target, false))
+                FILE_LOG("auxiliary file \"%s\" could not be written to %s", name.c_str(), target->c_str());
+            break;
+        }
+    }
 }

@@ -39,6 +39,10 @@ public:
     void Advance(bool random);
     // The effect for the current item's next picture change: each item walks its own list.
     std::int32_t NextEffect();
+    // Writes the current item's auxiliary files into `folder` (ending with a separator); without
+    // `overwrite` a file already there is left as it is. Names that would leave the folder are
+    // refused and logged; names without a record are skipped.
+    void ExtractAccFiles(const std::string& folder, bool overwrite);
 
     ShowItemOptions options;
     std::string filename, title, titleFontName, titleFontStyle, desc, descFontName, descFontStyle, gradientString,

@@ -23,7 +23,7 @@ struct MediaSettingTest : ::testing::Test {
     CSaverSettings settings;
     CMediaSetting show;
 
-    void Open(const std::vector<Item>& items)
+    void Open(const std::vector<Item>& items, const std::string& accFiles = "", PackageTable accfile = AccFileTable())
     {
         PackageTable setting = SettingTable();
         for (const Item& item : items) {
@@ -33,9 +33,10 @@ struct MediaSettingTest : ::testing::Test {
             auto text = PackageValue::Text;
             setting.AddRecord({PackageValue::Bytes(data), text(item.filename), text("t"), text("Arial"), text("1;"),
                                text("d"), text("Arial"), text(""), text("0;"), text(item.effects), text(""), text(""),
-                               text("")});
+                               text(accFiles)});
         }
-        const std::string path = WritePackageFile(dir, "show.scr", FakeImage(10), BuildPackage({setting}));
+        const std::string path =
+            WritePackageFile(dir, "show.scr", FakeImage(10), BuildPackage({setting, std::move(accfile)}));
         db.Open(path, ReadPackageOffset(path));
         show.SetDatabase(db);
         show.SetSaverSettings(settings);
@@ -113,4 +114,37 @@ TEST_F(MediaSettingTest, EmptyShowHasNothingToAdvanceTo)
     EXPECT_EQ("", show.filename);
     EXPECT_EQ(0, show.options.mediaType);
     EXPECT_EQ(-1, show.NextEffect());
+}
+
+TEST_F(MediaSettingTest, AuxiliaryFilesOfTheNameListAreWrittenIntoTheFolder)
+{
+    PackageTable accfile = AccFileTable();
+    for (const char* name : {"A.XML", "b.xml", "sub\\c.xml", "..\\evil.xml", "C:\\evil.xml"})
+        accfile.AddRecord({PackageValue::Text(name), PackageValue::Text(std::string("content of ") + name)});
+    Open({{"movie.swf", "", 25}}, "a.xml#sub\\c.xml#missing.xml#..\\evil.xml#C:\\evil.xml#b.xml#", std::move(accfile));
+    const std::string folder = dir.Path("movie") + "\\";
+    ::CreateDirectoryA(dir.Path("movie").c_str(), nullptr);
+    WriteFileText(folder + "b.xml", "kept");
+
+    show.ExtractAccFiles(folder, false);
+    EXPECT_EQ("content of A.XML", ReadFileText(folder + "a.xml"));
+    EXPECT_EQ("content of sub\\c.xml", ReadFileText(folder + "sub\\c.xml")) << "a sub-folder below is written";
+    EXPECT_EQ("kept", ReadFileText(folder + "b.xml")) << "without overwrite an existing file stays";
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(dir.Path("evil.xml").c_str()));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA("C:\\evil.xml"));
+
+    show.ExtractAccFiles(folder, true);
+    EXPECT_EQ("content of b.xml", ReadFileText(folder + "b.xml"));
+}
+
+TEST_F(MediaSettingTest, OnlyNamesFollowedByTheSeparatorAreExtracted)
+{
+    PackageTable accfile = AccFileTable();
+    accfile.AddRecord({PackageValue::Text("a.xml"), PackageValue::Text("a")});
+    accfile.AddRecord({PackageValue::Text("b.xml"), PackageValue::Text("b")});
+    Open({{"movie.swf", "", 25}}, "a.xml#b.xml", std::move(accfile));
+    const std::string folder = dir.Path("");
+    show.ExtractAccFiles(folder, true);
+    EXPECT_EQ("a", ReadFileText(folder + "a.xml"));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA((folder + "b.xml").c_str()));
 }
