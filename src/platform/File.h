@@ -62,6 +62,12 @@ private:
 // True when `path` names an existing file (not a folder).
 bool FileExists(const std::string& path);
 
+// Deletes a file; false when it could not be deleted.
+bool RemoveFile(const std::string& path);
+
+// Renames (moves) a file within its volume; false when it could not be renamed.
+bool RenameFile(const std::string& from, const std::string& to);
+
 // Creates the folder `path` and any missing parents; true when it exists afterwards.
 bool CreateFolders(const std::string& path);
 

@@ -14,3 +14,6 @@ struct LocalDateTime {
     int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
 };
 LocalDateTime CurrentLocalTime();
+
+// Waits `milliseconds` on this thread.
+void SleepMilliseconds(unsigned milliseconds);

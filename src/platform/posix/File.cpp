@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 
 void NativeFileTraits::Close(Handle handle) noexcept
@@ -83,4 +84,14 @@ std::string SystemTempFolder()
 char PathSeparator()
 {
     return '/';
+}
+
+bool RemoveFile(const std::string& path)
+{
+    return ::unlink(path.c_str()) == 0;
+}
+
+bool RenameFile(const std::string& from, const std::string& to)
+{
+    return ::rename(from.c_str(), to.c_str()) == 0;
 }

@@ -28,3 +28,8 @@ LocalDateTime CurrentLocalTime()
     ::localtime_r(&now, &local);
     return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
 }
+
+void SleepMilliseconds(unsigned milliseconds)
+{
+    ::usleep(static_cast<useconds_t>(milliseconds) * 1000u);
+}

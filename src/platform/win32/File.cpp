@@ -101,3 +101,13 @@ char PathSeparator()
 {
     return '\\';
 }
+
+bool RemoveFile(const std::string& path)
+{
+    return ::DeleteFileA(path.c_str()) != 0;
+}
+
+bool RenameFile(const std::string& from, const std::string& to)
+{
+    return ::MoveFileA(from.c_str(), to.c_str()) != 0;
+}

@@ -21,3 +21,8 @@ LocalDateTime CurrentLocalTime()
     ::GetLocalTime(&now);
     return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
 }
+
+void SleepMilliseconds(unsigned milliseconds)
+{
+    ::Sleep(milliseconds);
+}

@@ -1,0 +1,126 @@
+// The files a screen window copies out of the package for Flash movies and videos.
+#include "../../src/package/ScreenFiles.h"
+#include "../../src/package/XMLDb.h"
+#include "../../src/settings/Media.h"
+#include "../../src/settings/MediaSetting.h"
+#include "../../src/settings/VESKGlobeSettings.h"
+#include "../../tools/scrpack/PlayerTables.h"
+#include "../support/PackageFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <algorithm>
+#include <filesystem>
+
+namespace {
+struct ScreenFilesTest : ::testing::Test {
+    TempDir dir;
+    std::string temp = dir.Path("temp") + "\\";
+    CMyXMLDb db;
+    CVESKGlobeSettings project;
+    CMedia media;
+    CMediaSetting item;
+    std::unique_ptr<CScreenFiles> files;
+
+    void SetUp() override
+    {
+        std::filesystem::create_directories(dir.Path("temp"));
+        PackageTable mediaTable = MediaTable();
+        for (const char* name : {"movies\\intro.swf", "second.swf", "clip.avi", "surf.avi"})
+            mediaTable.AddRecord({PackageValue::Text(name), PackageValue::Text(std::string("bytes of ") + name)});
+        PackageTable accfile = AccFileTable();
+        accfile.AddRecord({PackageValue::Text("intro.xml"), PackageValue::Text("<xml/>")});
+        const std::string path = WritePackageFile(dir, "ab.scr", FakeImage(10), BuildPackage({mediaTable, accfile}));
+        db.Open(path, ReadPackageOffset(path));
+        project.SetScreensaverPath(path);
+        project.options.mediaEmbedded = 1;
+        media.SetDatabase(db);
+        media.Open();
+        item.SetDatabase(db);
+        files = std::make_unique<CScreenFiles>(temp, project, media);
+    }
+
+    std::vector<std::string> FilesIn(const std::string& folder)
+    {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
+            if (entry.is_regular_file()) names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+};
+}  // namespace
+
+TEST_F(ScreenFilesTest, FlashMoviesReplaceEachOther)
+{
+    item.filename = "C:\\work\\INTRO.SWF";
+    item.accFiles = "intro.xml#";
+    const std::string first = files->MaterialiseFlashMovie(item);
+    EXPECT_EQ(0u, first.find(temp));
+    EXPECT_EQ("bytes of movies\\intro.swf", ReadFileText(first));
+    EXPECT_EQ("<xml/>", ReadFileText(temp + "intro.xml"));
+
+    ::Sleep(20);  // another tick, another name
+    item.filename = "second.swf";
+    item.accFiles.clear();
+    const std::string second = files->MaterialiseFlashMovie(item);
+    EXPECT_EQ("bytes of second.swf", ReadFileText(second));
+    EXPECT_EQ((std::vector<std::string>{FileNamePart(second), "intro.xml"}), FilesIn(temp))
+        << "at most one movie in the temporary folder";
+
+    item.filename = "missing.swf";
+    EXPECT_EQ("missing.swf", files->MaterialiseFlashMovie(item)) << "without a record the name goes on unchanged";
+    EXPECT_EQ((std::vector<std::string>{"intro.xml"}), FilesIn(temp));
+}
+
+TEST_F(ScreenFilesTest, VideosAreCopiedOnceAndParkedWithoutExtension)
+{
+    item.filename = "CLIP.avi";  // videos are found by their whole stored name, in any case
+    const std::string clip = files->MaterialiseVideo(item);
+    EXPECT_EQ(temp + "9798\\67767380.avi", clip) << "ab.scr keeps its videos in TEMP\\9798\\";
+    EXPECT_EQ("bytes of clip.avi", ReadFileText(clip));
+    WriteFileText(clip, "marker: not copied again");
+
+    item.filename = "surf.avi";
+    const std::string surf = files->MaterialiseVideo(item);
+    EXPECT_TRUE(std::filesystem::exists(WithoutExtension(clip))) << "the previous video is parked";
+    EXPECT_FALSE(std::filesystem::exists(clip));
+
+    item.filename = "CLIP.avi";
+    EXPECT_EQ(clip, files->MaterialiseVideo(item));
+    EXPECT_EQ("marker: not copied again", ReadFileText(clip)) << "moved back, not copied";
+    EXPECT_TRUE(std::filesystem::exists(WithoutExtension(surf)));
+
+    files->RemoveScreenFiles();
+    EXPECT_TRUE(FilesIn(temp).empty());
+}
+
+TEST_F(ScreenFilesTest, CloseRemovesTheMovieToo)
+{
+    item.filename = "second.swf";
+    files->MaterialiseFlashMovie(item);
+    files->RemoveScreenFiles();
+    EXPECT_TRUE(FilesIn(temp).empty());
+}
+
+TEST_F(ScreenFilesTest, SeparateFilesAreFoundBesideTheScreensaverOrByStoredName)
+{
+    project.options.mediaEmbedded = 0;
+    project.options.filesBesideProgram = 1;
+    WriteFileText(dir.Path("beside.swf"), "movie beside");
+    item.filename = "E:\\authoring\\beside.swf";
+    EXPECT_EQ(dir.Path("beside.swf"), files->MaterialiseFlashMovie(item));
+    EXPECT_EQ("", files->missingFile);
+
+    item.filename = "E:\\authoring\\gone.avi";
+    EXPECT_EQ(dir.Path("gone.avi"), files->MaterialiseVideo(item));
+    EXPECT_EQ(dir.Path("gone.avi"), files->missingFile);
+
+    project.options.filesBesideProgram = 0;
+    item.filename = "intro.swf";
+    EXPECT_EQ("", files->MaterialiseFlashMovie(item)) << "the stored name movies\\intro.swf does not exist here";
+    EXPECT_EQ("movies\\intro.swf", files->missingFile);
+    EXPECT_TRUE(FilesIn(temp).empty()) << "separate files are never copied";
+}
