@@ -22,7 +22,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
         Application.MainFormOnTaskBar = false;
         Application.Initialize();
         if (g_app.Run()) {
-            screen = std::make_unique<Tfmain>(g_app.runMode, g_app.hostWindow, g_app.settings, g_app.project);
+            screen = std::make_unique<Tfmain>(g_app.runMode, g_app.hostWindow, g_app.database, g_app.settings,
+                                              g_app.project);
             Application.MainForm = screen.get();
             screen->Show();
         }

@@ -3,6 +3,7 @@
 #include "../app/FileLog.h"
 #include "../app/SystemIntegration.h"
 #include "../framework/Application.h"
+#include "../package/Payloads.h"
 #include "../settings/SaverSettings.h"
 #include "../settings/VESKGlobeSettings.h"
 #include "ExitRules.h"
@@ -15,8 +16,14 @@ constexpr UINT kArmingDelay = 2000;
 constexpr UINT kMsPerMinute = 60000;
 }  // namespace
 
-Tfmain::Tfmain(TScrMode mode, HWND host, CSaverSettings& saverSettings, CVESKGlobeSettings& projectRecord)
-    : runMode(mode), settings(saverSettings), project(projectRecord), hostWindow(host)
+Tfmain::Tfmain(TScrMode mode, HWND host, const CMyXMLDb& db, CSaverSettings& saverSettings,
+               CVESKGlobeSettings& projectRecord)
+    : runMode(mode),
+      settings(saverSettings),
+      project(projectRecord),
+      screenFiles(TempFolder(), projectRecord, media),
+      database(db),
+      hostWindow(host)
 {
     timer3.OnTimer = [this] { timer3Timer(); };
     timer1.OnTimer = [this] { timer1Timer(); };
@@ -43,6 +50,13 @@ void Tfmain::FormCreate()
     BOOL previous = FALSE;
     ::SystemParametersInfoA(SPI_SETSCREENSAVERRUNNING, 1, &previous, 0);
     previousScreensaverState = previous;
+
+    media.SetDatabase(database);
+    media.Open();
+    showSetting.SetDatabase(database);
+    showSetting.SetSaverSettings(settings);
+    showSetting.Open();
+    showSetting.LoadCurrent();
 
     Place();
 
@@ -221,9 +235,12 @@ void Tfmain::FormClose(TCloseAction&)
     if (closing) return;
     closing = true;
     if (runMode != smPreview) ShowTaskbar(true);
+    screenFiles.RemoveScreenFiles();
     NotifyScreensaverRunning(false);
     if (runMode != smPreview && settings.options.maxRuntimeOn && settings.options.maxRuntimeMinutes > 0)
         timer3.SetEnabled(false);
+    media.Close();
+    showSetting.Close();
 }
 
 void Tfmain::FormDestroy()

@@ -9,15 +9,20 @@
 #include "../framework/PopupMenu.h"
 #include "../framework/Timer.h"
 #include "../framework/WindowHook.h"
+#include "../package/ScreenFiles.h"
+#include "../settings/Media.h"
+#include "../settings/MediaSetting.h"
 
 #include <cstdint>
 
+class CMyXMLDb;
 class CSaverSettings;
 class CVESKGlobeSettings;
 
 class Tfmain : public TForm {
 public:
-    Tfmain(TScrMode runMode, HWND hostWindow, CSaverSettings& settings, CVESKGlobeSettings& project);
+    Tfmain(TScrMode runMode, HWND hostWindow, const CMyXMLDb& database, CSaverSettings& settings,
+           CVESKGlobeSettings& project);
     ~Tfmain() override;
 
     // Components.
@@ -42,7 +47,10 @@ public:
     int screenWidth = 800;
     int screenHeight = 600;
     CSaverSettings& settings;
+    CMediaSetting showSetting;  // the current show item
+    CMedia media;               // the stored media files
     CVESKGlobeSettings& project;
+    CScreenFiles screenFiles;  // movie and video files copied out for the players
     bool runtimeOver = false;  // the maximum run time has passed: the show has stopped
 
 protected:
@@ -61,6 +69,7 @@ private:
     bool WatchesExit() const;
     void CloseEvent(const char* name);
 
+    const CMyXMLDb& database;
     HWND hostWindow;
     TWindowHook hook;
     bool cursorHidden = false;  // this window hid the cursor and owes it a ShowCursor(TRUE)

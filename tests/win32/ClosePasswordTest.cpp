@@ -1,10 +1,13 @@
 // The close query of a full-screen show on the 9x family: the password after the grace period.
 // Runs as the 9x family beside the PASSWORD.CPL stand-in, which answers from verify-result.txt.
+#include "../../src/package/XMLDb.h"
 #include "../../src/screen/main.h"
 #include "../../src/settings/SaverSettings.h"
 #include "../../src/settings/VESKGlobeSettings.h"
 #include "../support/MessagePump.h"
+#include "../support/PackageFiles.h"
 #include "../support/Processes.h"
+#include "../support/Shows.h"
 #include "../support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -20,10 +23,15 @@ struct ClosePassword : ::testing::Test {
     std::unique_ptr<Tfmain> form;
     HWND window = nullptr;
 
+    TempDir dir;
+    CMyXMLDb db;
+
     void SetUp() override
     {
         ::DeleteFileA((folder + "calls.txt").c_str());
-        form = std::make_unique<Tfmain>(smSaver, nullptr, settings, project);
+        const std::string show = WritePackageFile(dir, "show.scr", FakeImage(10), BuildPackage(ShowTables("Password")));
+        db.Open(show, ReadPackageOffset(show));
+        form = std::make_unique<Tfmain>(smSaver, nullptr, db, settings, project);
         window = form->Handle();
         form->Show();
         form->watch_close_event_timerTimer();

@@ -1,11 +1,14 @@
 // The screen window with real windows and real messages: placement, exit conditions, the close
 // query and the taskbar.
 #include "../../src/app/FileLog.h"
+#include "../../src/package/XMLDb.h"
 #include "../../src/screen/MonitorGeometry.h"
 #include "../../src/screen/main.h"
 #include "../../src/settings/SaverSettings.h"
 #include "../../src/settings/VESKGlobeSettings.h"
 #include "../support/MessagePump.h"
+#include "../support/PackageFiles.h"
+#include "../support/Shows.h"
 #include "../support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -22,8 +25,12 @@ struct ScreenWindow : ::testing::Test {
     std::unique_ptr<Tfmain> form;
     HWND window = nullptr;
 
+    CMyXMLDb db;
+
     void SetUp() override
     {
+        const std::string show = WritePackageFile(dir, "show.scr", FakeImage(10), BuildPackage(ShowTables("Screen")));
+        db.Open(show, ReadPackageOffset(show));
         dir.Write("vesk.log", std::string());
         log = std::make_unique<CFileLog>(dir.Path("show.scr"));
         g_fileLog = log.get();
@@ -37,7 +44,7 @@ struct ScreenWindow : ::testing::Test {
 
     void Open(TScrMode mode, HWND host = nullptr)
     {
-        form = std::make_unique<Tfmain>(mode, host, settings, project);
+        form = std::make_unique<Tfmain>(mode, host, db, settings, project);
         window = form->Handle();
         form->Show();
         PumpFor(50);
@@ -239,7 +246,7 @@ TEST_F(ScreenWindow, PreviewFillsItsHostWindow)
 
 TEST_F(ScreenWindow, PreviewWithoutHostEndsAtOnce)
 {
-    form = std::make_unique<Tfmain>(smPreview, nullptr, settings, project);
+    form = std::make_unique<Tfmain>(smPreview, nullptr, db, settings, project);
     window = form->Handle();
     const RECT r = WindowRect(window);
     EXPECT_EQ(0, r.right - r.left);
@@ -300,4 +307,15 @@ TEST_F(ScreenWindow, MaximumRunTimeStopsTheShowButKeepsTheExitConditions)
     EXPECT_FALSE(form->timer3.Enabled());
     EXPECT_TRUE(form->runtimeOver);
     EXPECT_TRUE(MoveTo(100, 0));
+}
+
+TEST_F(ScreenWindow, ClosingRemovesTheFilesCopiedForThePlayers)
+{
+    OpenArmed();
+    const std::string copied = dir.Write("copied.avi", std::string("video"));
+    form->screenFiles.deletionList.push_back(copied);
+    EXPECT_EQ(0, form->showSetting.ItemCount());
+    ::PostMessageA(window, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(PumpUntil([this] { return Closed(); }));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(copied.c_str()));
 }
