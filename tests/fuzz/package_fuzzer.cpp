@@ -4,7 +4,7 @@
 #include "../../src/package/Convert.h"
 #include "../../src/package/XMLDb.h"
 #include "../../src/package/XMLTable.h"
-#include "../../tools/scrpack/Inspect.h"
+#include "../../tools/scrpack/PackageReport.h"
 
 #include <unistd.h>
 

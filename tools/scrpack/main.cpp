@@ -2,7 +2,7 @@
 //
 //   scrpack list FILE              the directory: name, start and size of each table
 //   scrpack dump FILE [TABLE...]   the tables with their fields and records, as JSON
-#include "Inspect.h"
+#include "PackageReport.h"
 
 #include <iostream>
 #include <string>

@@ -1,7 +1,7 @@
 // The package writer's canonical layout, and what scrpack prints about packages.
 #include "../../src/package/XMLDb.h"
 #include "../../tools/scrpack/Crc32.h"
-#include "../../tools/scrpack/Inspect.h"
+#include "../../tools/scrpack/PackageReport.h"
 #include "../../tools/scrpack/PackageWriter.h"
 #include "../support/PackageFiles.h"
 
@@ -98,24 +98,24 @@ TEST(Crc32, MatchesTheStandardCheckValue)
     EXPECT_EQ(0u, TCrc32Stream().Crc());
 }
 
-TEST(Inspect, ListsTheDirectory)
+TEST(PackageReport, ListsTheDirectory)
 {
     TempDir dir;
     const std::string path = WritePackageFile(dir, "show.scr", FakeImage(10), BuildPackage(SmallShow()));
     Output o;
-    EXPECT_EQ(kInspectOk, ListPackage(path, o.out, o.err));
+    EXPECT_EQ(kReportOk, ListPackage(path, o.out, o.err));
     const std::string start = std::to_string(PackageDirectory(SmallShow()).size());
     EXPECT_EQ(0u, o.out.str().find("project\t" + start + "\t" + std::to_string(SmallShow()[0].Size()) + "\n"));
     EXPECT_NE(std::string::npos, o.out.str().find("\nmusic\t"));
     EXPECT_EQ("", o.err.str());
 }
 
-TEST(Inspect, DumpsTextsHexAndLargeValues)
+TEST(PackageReport, DumpsTextsHexAndLargeValues)
 {
     TempDir dir;
     const std::string path = WritePackageFile(dir, "show.scr", FakeImage(10), BuildPackage(SmallShow()));
     Output o;
-    EXPECT_EQ(kInspectOk, DumpPackage(path, {"media", "project"}, o.out, o.err));
+    EXPECT_EQ(kReportOk, DumpPackage(path, {"media", "project"}, o.out, o.err));
     EXPECT_EQ(
         "{\"tables\":["
         "{\"name\":\"project\",\"fields\":[{\"name\":\"projectname\",\"binary\":false},"
@@ -128,21 +128,21 @@ TEST(Inspect, DumpsTextsHexAndLargeValues)
         o.out.str());
 }
 
-TEST(Inspect, ReportsFilesWithoutAPackage)
+TEST(PackageReport, ReportsFilesWithoutAPackage)
 {
     TempDir dir;
     for (const std::string& path : {dir.Write("plain.exe", FakeImage(100)), dir.Path("missing.scr")}) {
         Output o;
-        EXPECT_EQ(kInspectNoPackage, ListPackage(path, o.out, o.err));
+        EXPECT_EQ(kReportNoPackage, ListPackage(path, o.out, o.err));
         EXPECT_EQ("", o.out.str());
         const std::string err = o.err.str();
         EXPECT_EQ(1, std::count(err.begin(), err.end(), '\n')) << err;
         Output d;
-        EXPECT_EQ(kInspectNoPackage, DumpPackage(path, {}, d.out, d.err));
+        EXPECT_EQ(kReportNoPackage, DumpPackage(path, {}, d.out, d.err));
     }
 }
 
-TEST(Inspect, ReportsDamagedTablesAndGoesOn)
+TEST(PackageReport, ReportsDamagedTablesAndGoesOn)
 {
     TempDir dir;
     const std::string t = "<t><head><fields>a</fields><recordcount>many</recordcount></head>";
@@ -150,7 +150,7 @@ TEST(Inspect, ReportsDamagedTablesAndGoesOn)
         "<database><tables>t,music</tables><tablestartpos>" + PaddedList({0, 0}) + "</tablestartpos></database>";
     const std::string path = WritePackageFile(dir, "bad.scr", {}, directory + t);
     Output o;
-    EXPECT_EQ(kInspectDamaged, DumpPackage(path, {"t", "nothere"}, o.out, o.err));
+    EXPECT_EQ(kReportDamaged, DumpPackage(path, {"t", "nothere"}, o.out, o.err));
     EXPECT_EQ("{\"tables\":[{\"name\":\"t\",\"fields\":[],\"records\":[]}]}\n", o.out.str());
     EXPECT_NE(std::string::npos, o.err.str().find("nothere"));
 }

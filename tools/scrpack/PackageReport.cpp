@@ -1,4 +1,4 @@
-#include "Inspect.h"
+#include "PackageReport.h"
 
 #include "../../src/package/Convert.h"
 #include "../../src/package/XMLDb.h"
@@ -11,22 +11,22 @@
 
 namespace {
 // Opens the package of `path`; reports on `err` when it lists no table or is damaged.
-InspectResult OpenPackage(const std::string& path, CMyXMLDb& db, std::ostream& err)
+ReportResult OpenPackage(const std::string& path, CMyXMLDb& db, std::ostream& err)
 {
     if (!FileExists(path)) {
         err << "scrpack: cannot read " << path << "\n";
-        return kInspectNoPackage;
+        return kReportNoPackage;
     }
     const bool complete = db.Open(path, ReadPackageOffset(path));
     if (db.Directory().empty()) {
         err << "scrpack: " << path << " carries no package\n";
-        return kInspectNoPackage;
+        return kReportNoPackage;
     }
     if (!complete) {
         err << "scrpack: the package directory of " << path << " is damaged\n";
-        return kInspectDamaged;
+        return kReportDamaged;
     }
-    return kInspectOk;
+    return kReportOk;
 }
 
 // A JSON string; names may hold any byte, so control and non-ASCII bytes are written as escapes.
@@ -101,22 +101,22 @@ bool DumpTable(const CMyXMLDb& db, const std::string& name, std::ostream& out, s
 }
 }  // namespace
 
-InspectResult ListPackage(const std::string& path, std::ostream& out, std::ostream& err)
+ReportResult ListPackage(const std::string& path, std::ostream& out, std::ostream& err)
 {
     CMyXMLDb db;
-    const InspectResult result = OpenPackage(path, db, err);
-    if (result == kInspectNoPackage) return result;
+    const ReportResult result = OpenPackage(path, db, err);
+    if (result == kReportNoPackage) return result;
     for (const DB_TABLE_INFO& entry : db.Directory())
         out << entry.name << '\t' << entry.start << '\t' << entry.size << '\n';
     return result;
 }
 
-InspectResult DumpPackage(const std::string& path, const std::vector<std::string>& names, std::ostream& out,
-                          std::ostream& err)
+ReportResult DumpPackage(const std::string& path, const std::vector<std::string>& names, std::ostream& out,
+                         std::ostream& err)
 {
     CMyXMLDb db;
-    InspectResult result = OpenPackage(path, db, err);
-    if (result == kInspectNoPackage) return result;
+    ReportResult result = OpenPackage(path, db, err);
+    if (result == kReportNoPackage) return result;
 
     std::vector<std::string> wanted;
     for (const DB_TABLE_INFO& entry : db.Directory())
@@ -125,13 +125,13 @@ InspectResult DumpPackage(const std::string& path, const std::vector<std::string
     for (const std::string& name : names)
         if (!db.FindTable(name)) {
             err << "scrpack: no table " << name << "\n";
-            result = kInspectDamaged;
+            result = kReportDamaged;
         }
 
     out << "{\"tables\":[";
     for (std::size_t i = 0; i < wanted.size(); ++i) {
         if (i) out << ",";
-        if (!DumpTable(db, wanted[i], out, err)) result = kInspectDamaged;
+        if (!DumpTable(db, wanted[i], out, err)) result = kReportDamaged;
     }
     out << "]}\n";
     return result;
