@@ -1,6 +1,9 @@
 // Number and text conversions for numbers stored as text in the package.
 #pragma once
 
+#include <algorithm>
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <stdexcept>
 #include <string>
@@ -30,3 +33,17 @@ inline void WriteLE32(std::uint8_t* bytes, std::uint32_t value)
     for (int i = 0; i < 4; ++i)
         bytes[i] = static_cast<std::uint8_t>(value >> (8 * i));
 }
+
+// A stored block of fixed layout, read by offset: a shorter stored value leaves the rest zero and
+// bytes beyond N are ignored.
+template <std::size_t N>
+class FixedBlock {
+public:
+    FixedBlock(const std::uint8_t* stored, std::size_t size) { std::copy_n(stored, std::min(size, N), bytes.begin()); }
+    std::uint8_t U8(std::size_t offset) const { return bytes[offset]; }
+    std::uint32_t U32(std::size_t offset) const { return ReadLE32(&bytes[offset]); }
+    std::int32_t I32(std::size_t offset) const { return static_cast<std::int32_t>(U32(offset)); }
+
+private:
+    std::array<std::uint8_t, N> bytes{};
+};

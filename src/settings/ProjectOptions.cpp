@@ -2,30 +2,25 @@
 
 #include "../package/Convert.h"
 
-#include <algorithm>
-#include <array>
-
 ProjectOptions ProjectOptions::FromBytes(const std::uint8_t* bytes, std::size_t size)
 {
-    std::array<std::uint8_t, kSize> block{};
-    std::copy_n(bytes, std::min(size, kSize), block.begin());
-    auto i32 = [&](std::size_t offset) { return static_cast<std::int32_t>(ReadLE32(&block[offset])); };
+    const FixedBlock<kSize> block(bytes, size);
 
     ProjectOptions o;
-    o.runAsProgram = i32(8);
-    o.randomPicturePosition = block[20];
-    o.randomMediaOrder = block[21];
-    o.mediaPauseSeconds = i32(24);
-    o.musicLoop = block[28];
-    o.musicPauseSeconds = i32(32);
-    o.musicRandom = block[36];
-    o.showDialogPicture = block[37];
-    o.showPublisher = block[38];
-    o.mediaEmbedded = block[58];
-    o.musicEmbedded = block[59];
-    o.backgroundPerPicture = i32(60);
-    o.pictureFit = i32(64);
-    o.filesBesideProgram = block[68];
-    o.hasImageMedia = block[76];
+    o.runAsProgram = block.I32(8);
+    o.randomPicturePosition = block.U8(20);
+    o.randomMediaOrder = block.U8(21);
+    o.mediaPauseSeconds = block.I32(24);
+    o.musicLoop = block.U8(28);
+    o.musicPauseSeconds = block.I32(32);
+    o.musicRandom = block.U8(36);
+    o.showDialogPicture = block.U8(37);
+    o.showPublisher = block.U8(38);
+    o.mediaEmbedded = block.U8(58);
+    o.musicEmbedded = block.U8(59);
+    o.backgroundPerPicture = block.I32(60);
+    o.pictureFit = block.I32(64);
+    o.filesBesideProgram = block.U8(68);
+    o.hasImageMedia = block.U8(76);
     return o;
 }
