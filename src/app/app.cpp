@@ -4,6 +4,7 @@
 #include "../package/Convert.h"
 #include "../package/Payloads.h"
 #include "../platform/System.h"
+#include "../slideshow/ComPicture.h"
 #include "CommandLine.h"
 #include "FileLog.h"
 #include "SystemIntegration.h"
@@ -111,15 +112,25 @@ bool CScreensaverApp::Run()
         case smChangePassword:
             ChangeScreensaverPassword(hostWindow);
             return false;
-        case smSaver:
-        case smPreview:
-            FILE_LOG("notify windows a screensaver is running");
-            NotifyScreensaverRunning(true);
-            runningNotified = true;
-            return true;
         default:
-            return true;
+            break;
     }
+
+    SaveDesktopSnapshot();
+    if (runMode == smSaver || runMode == smPreview) {
+        FILE_LOG("notify windows a screensaver is running");
+        NotifyScreensaverRunning(true);
+        runningNotified = true;
+    }
+    return true;
+}
+
+// The screen as it was before the show, offered to the show as a background picture.
+void CScreensaverApp::SaveDesktopSnapshot()
+{
+    CComPicture snapshot;
+    snapshot.CaptureScreen(settings.options.screenIndex);
+    if (snapshot.surface) snapshot.SaveToFile(TempFolder() + "veskdsk.bmp");
 }
 
 HWND CScreensaverApp::ParseModeArgument()

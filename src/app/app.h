@@ -30,6 +30,8 @@ public:
     CVESKGlobeSettings project;
 
 private:
+    void SaveDesktopSnapshot();
+
     bool runningNotified = false;  // this run told the system that a screensaver runs
 };
 

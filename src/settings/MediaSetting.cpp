@@ -65,6 +65,28 @@ std::int32_t CMediaSetting::NextEffect()
     return ChooseEffect(effectList, options.randomEffect != 0, effectPositions[static_cast<std::size_t>(item)]);
 }
 
+std::vector<std::int32_t> CMediaSetting::PictureItemIndices()
+{
+    const std::int32_t current = settingTable.RecNo();
+    std::vector<std::int32_t> pictures;
+    for (settingTable.First(); !settingTable.Eof(); settingTable.Next()) {
+        std::uint8_t block[ShowItemOptions::kSize] = {};
+        const std::size_t size = settingTable.ReadRaw("data", block, sizeof block);
+        if (ShowItemOptions::FromBytes(block, size).mediaType == 0) pictures.push_back(settingTable.RecNo());
+    }
+    settingTable.GoTo(current);
+    return pictures;
+}
+
+std::string CMediaSetting::FileNameOf(std::int32_t index)
+{
+    const std::int32_t current = settingTable.RecNo();
+    settingTable.GoTo(index);
+    std::string name = settingTable.ReadText("filename");
+    settingTable.GoTo(current);
+    return name;
+}
+
 void CMediaSetting::ExtractAccFiles(const std::string& folder, bool overwrite)
 {
     if (accFiles.empty() || !database) return;

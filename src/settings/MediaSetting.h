@@ -26,6 +26,7 @@ public:
 
     void SetDatabase(const CMyXMLDb& db) { database = &db; }
     void SetSaverSettings(const CSaverSettings& settings) { saverSettings = &settings; }
+    const CMyXMLDb* Database() const { return database; }
     // Opens the "setting" table on its first record; every item's effect position starts at -1.
     void Open();
     void Close();
@@ -39,6 +40,11 @@ public:
     void Advance(bool random);
     // The effect for the current item's next picture change: each item walks its own list.
     std::int32_t NextEffect();
+    // The indices of the picture items (mediaType 0), and the "filename" of the item at an
+    // index; both leave the current item where it was.
+    std::vector<std::int32_t> PictureItemIndices();
+    std::string FileNameOf(std::int32_t index);
+
     // Writes the current item's auxiliary files into `folder` (ending with a separator); without
     // `overwrite` a file already there is left as it is. Names that would leave the folder are
     // refused and logged; names without a record are skipped.

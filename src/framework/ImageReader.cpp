@@ -1,0 +1,106 @@
+#include "ImageReader.h"
+
+#include <objbase.h>
+#include <shlwapi.h>
+#include <wincodec.h>
+#include <wrl/client.h>
+
+using Microsoft::WRL::ComPtr;
+
+namespace {
+
+// COM for the calling thread for the length of one decode; a thread already in another
+// apartment keeps it.
+class ComScope {
+public:
+    ComScope() : initialised(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+    ~ComScope()
+    {
+        if (initialised) ::CoUninitialize();
+    }
+    ComScope(const ComScope&) = delete;
+    ComScope& operator=(const ComScope&) = delete;
+
+private:
+    bool initialised;
+};
+
+void Check(HRESULT result, const char* what)
+{
+    if (FAILED(result)) throw EInvalidGraphic(std::string(what));
+}
+
+ComPtr<IWICImagingFactory> Factory()
+{
+    ComPtr<IWICImagingFactory> factory;
+    Check(::CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&factory)),
+          "Imaging component not available");
+    return factory;
+}
+
+// Copies the decoder's first frame, converted to 32-bpp BGR and optionally resampled, into the
+// bitmap's pixels (which have the DIB section's BGRX layout).
+void CopyFirstFrame(IWICImagingFactory& factory, IWICBitmapDecoder& decoder, int width, int height, TBitmap& bitmap)
+{
+    ComPtr<IWICBitmapFrameDecode> frame;
+    Check(decoder.GetFrame(0, &frame), "Invalid graphic: no picture in the file");
+    ComPtr<IWICFormatConverter> converter;
+    Check(factory.CreateFormatConverter(&converter), "Imaging component not available");
+    Check(converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppBGR, WICBitmapDitherTypeNone, nullptr, 0.0,
+                                WICBitmapPaletteTypeCustom),
+          "Invalid graphic: unsupported pixel format");
+    ComPtr<IWICBitmapSource> source = converter;
+    UINT naturalWidth = 0, naturalHeight = 0;
+    Check(source->GetSize(&naturalWidth, &naturalHeight), "Invalid graphic");
+    if (width <= 0 || height <= 0) {
+        width = static_cast<int>(naturalWidth);
+        height = static_cast<int>(naturalHeight);
+    } else if (static_cast<UINT>(width) != naturalWidth || static_cast<UINT>(height) != naturalHeight) {
+        ComPtr<IWICBitmapScaler> scaler;
+        Check(factory.CreateBitmapScaler(&scaler), "Imaging component not available");
+        Check(scaler->Initialize(source.Get(), width, height, WICBitmapInterpolationModeFant), "Invalid graphic");
+        source = scaler;
+    }
+    TBitmap decoded;
+    if (!decoded.SetSize(width, height, 0)) throw EInvalidGraphic("Out of memory for the picture");
+    const UINT stride = static_cast<UINT>(width) * 4;
+    Check(source->CopyPixels(nullptr, stride, stride * static_cast<UINT>(height),
+                             reinterpret_cast<BYTE*>(decoded.Pixels())),
+          "Invalid graphic: the picture data is damaged");
+    bitmap = std::move(decoded);
+}
+
+}  // namespace
+
+void ReadImageFileScaled(const std::string& path, int width, int height, TBitmap& bitmap)
+{
+    ComScope com;
+    ComPtr<IWICImagingFactory> factory = Factory();
+    std::wstring widePath(static_cast<std::size_t>(::MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0)),
+                          L'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, widePath.data(), static_cast<int>(widePath.size()));
+    ComPtr<IWICBitmapDecoder> decoder;
+    Check(factory->CreateDecoderFromFilename(widePath.c_str(), nullptr, GENERIC_READ, WICDecodeMetadataCacheOnDemand,
+                                             &decoder),
+          ("Cannot read picture " + path).c_str());
+    CopyFirstFrame(*factory.Get(), *decoder.Get(), width, height, bitmap);
+}
+
+void ReadImageFile(const std::string& path, TBitmap& bitmap)
+{
+    ReadImageFileScaled(path, 0, 0, bitmap);
+}
+
+void ReadImageBytes(const std::uint8_t* bytes, std::size_t size, TBitmap& bitmap)
+{
+    ComScope com;
+    ComPtr<IWICImagingFactory> factory = Factory();
+    if (size > 0xFFFFFFFFu) throw EInvalidGraphic("Invalid graphic: too large");
+    ComPtr<IStream> stream;
+    stream.Attach(::SHCreateMemStream(bytes, static_cast<UINT>(size)));
+    if (!stream) throw EInvalidGraphic("Out of memory for the picture");
+    ComPtr<IWICBitmapDecoder> decoder;
+    Check(factory->CreateDecoderFromStream(stream.Get(), nullptr, WICDecodeMetadataCacheOnDemand, &decoder),
+          "Invalid graphic: unknown picture format");
+    CopyFirstFrame(*factory.Get(), *decoder.Get(), 0, 0, bitmap);
+}

@@ -1,0 +1,244 @@
+#include "TransitionEffects.h"
+
+#include "../app/FileLog.h"
+#include "../framework/DCGuards.h"
+#include "../framework/Handles.h"
+#include "ComPicture.h"
+#include "FramePacer.h"
+#include "PictureFit.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <ctime>
+
+void CTransitionEffects::Assign(const TransitionRequest& request)
+{
+    wnd = request.window;
+    startPicture = request.startPicture;
+    targetPicture = request.targetPicture;
+    backBuffer = request.backBuffer;
+    effectIndex = request.effectIndex;
+    plainCopy = !request.enabled;
+    left = request.left;
+    top = request.top;
+    step = request.step < 1 ? kDefaultStep : request.step;
+    thread = request.thread;
+    targetWidth = targetPicture ? targetPicture->Width() : 0;
+    targetHeight = targetPicture ? targetPicture->Height() : 0;
+    bufferWidth = backBuffer ? backBuffer->Width() : 0;
+    bufferHeight = backBuffer ? backBuffer->Height() : 0;
+}
+
+void CTransitionEffects::Show()
+{
+    if (!startPicture || !targetPicture || !backBuffer || !targetPicture->dc || !backBuffer->dc) return;
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    WindowDC window(wnd);
+    if (!wnd || !window.get()) return;  // GetDC(nullptr) would be the whole screen
+    screenDC = window.get();
+    BlitBoth(0, 0, bufferWidth, bufferHeight, *startPicture, 0, 0);
+    FILE_LOG("begin a transition show , transition effect index = %d ", effectIndex);
+    Dispatch(plainCopy ? -1 : effectIndex);
+    screenDC = nullptr;
+    FILE_LOG("end a transition show");
+}
+
+void CTransitionEffects::BlitBoth(int x, int y, int width, int height, CComPicture& picture, int sourceX, int sourceY)
+{
+    if (!picture.dc) return;
+    ::BitBlt(backBuffer->dc->Handle(), x, y, width, height, picture.dc->Handle(), sourceX, sourceY, SRCCOPY);
+    ::BitBlt(screenDC, x, y, width, height, picture.dc->Handle(), sourceX, sourceY, SRCCOPY);
+}
+
+int CTransitionEffects::SetStretchMode(int mode)
+{
+    ::SetStretchBltMode(screenDC, mode);
+    return ::SetStretchBltMode(backBuffer->dc->Handle(), mode);
+}
+
+bool CTransitionEffects::IsBuilt(int index)
+{
+    return (index >= 0 && index <= 19) || index == 22 || index == 23 || (index >= 32 && index <= 37) ||
+           (index >= 120 && index <= 128);
+}
+
+void CTransitionEffects::Dispatch(int index)
+{
+    const int w = targetWidth, h = targetHeight;
+    if (index != -1 && index >= 0 && index < kEffectCount && !IsBuilt(index)) {
+        FILE_LOG("transition effect %d is not available, shown as a plain copy", index);
+        index = -1;
+    }
+    switch (index) {
+        case -1:
+            PlainCopy();
+            break;
+        case 0:
+            BandDown(20);
+            break;
+        case 1:
+            BandDown(5);
+            break;
+        case 2:
+            BandFromCenter(15);
+            break;
+        case 3:
+            BandFromCenter(5);
+            break;
+        case 4:
+            BandFromCorner(15, false, true, 10);
+            break;
+        case 5:
+            BandFromCorner(5, false, true, 10);
+            break;
+        case 6:
+            BandFromCorner(15, false, false, 20);
+            break;
+        case 7:
+            BandFromCorner(5, false, false, 20);
+            break;
+        case 8:
+            BandFromCorner(15, true, true, 10);
+            break;
+        case 9:
+            BandFromCorner(5, true, true, 10);
+            break;
+        case 10:
+            BandFromCorner(15, true, false, 10);
+            break;
+        case 11:
+            BandFromCorner(5, true, false, 10);
+            break;
+        case 12:
+            BandLeft(15);
+            break;
+        case 13:
+            BandLeft(5);
+            break;
+        case 14:
+            BandRight(15);
+            break;
+        case 15:
+            BandRight(5);
+            break;
+        case 16:
+            BandToCenter(15);
+            break;
+        case 17:
+            BandToCenter(5);
+            break;
+        case 18:
+            BandUp(15, 15);
+            break;
+        case 19:
+            BandUp(5, 15);
+            break;
+        case 22:
+            CenterDiffuse();
+            break;
+        case 23:
+            CenterEnvelop();
+            break;
+        case 32:
+            CircleSweep(0, h, 0, 2);
+            break;
+        case 33:
+            CircleSweep(0, 0, 0, 4);
+            break;
+        case 34:
+            CircleSweep(w, h, 0, 3);
+            break;
+        case 35:
+            CircleSweep(w, 0, 1, 4);
+            break;
+        case 36:
+            CircleSweep(w / 2, h / 2, 0, 4);
+            break;
+        case 37: {
+            const int y = 1 + Random(h - 1);  // y is drawn first
+            CircleSweep(1 + Random(w - 1), y, 0, 4);
+            break;
+        }
+        case 120:
+            StretchFrom(2, 1);
+            break;
+        case 121:
+            StretchFrom(-1, 1);
+            break;
+        case 122:
+            StretchFrom(1, 1);
+            break;
+        case 123:
+            StretchFrom(0, 0);
+            break;
+        case 124:
+            StretchFrom(-1, 2);
+            break;
+        case 125:
+            StretchFrom(1, 2);
+            break;
+        case 126:
+            StretchFrom(2, -1);
+            break;
+        case 127:
+            StretchFrom(-1, -1);
+            break;
+        case 128:
+            StretchFrom(1, -1);
+            break;
+        default:
+            break;  // outside -1..160: nothing runs
+    }
+}
+
+void CTransitionEffects::PlainCopy()
+{
+    BlitBoth(left, top, targetWidth, targetHeight, *targetPicture, 0, 0);
+}
+
+void CTransitionEffects::Reveal(int x, int y, int width, int height)
+{
+    // Copies that reach beyond the picture are cut to it.
+    const int x0 = std::max(x, 0), y0 = std::max(y, 0);
+    const int x1 = std::min(x + width, targetWidth), y1 = std::min(y + height, targetHeight);
+    if (x1 <= x0 || y1 <= y0) return;
+    BlitBoth(left + x0, top + y0, x1 - x0, y1 - y0, *targetPicture, x0, y0);
+}
+
+void CTransitionEffects::RevealRegion(HRGN region)
+{
+    UniqueRegion picture(::CreateRectRgn(0, 0, targetWidth, targetHeight));
+    if (!region || !picture) return;
+    ::CombineRgn(picture.get(), picture.get(), region, RGN_AND);
+    ::OffsetRgn(picture.get(), left, top);
+    for (HDC dc : {screenDC, backBuffer->dc->Handle()}) {
+        ::SelectClipRgn(dc, picture.get());  // the DC keeps its own copy
+        ::BitBlt(dc, left, top, targetWidth, targetHeight, targetPicture->dc->Handle(), 0, 0, SRCCOPY);
+        ::SelectClipRgn(dc, nullptr);
+    }
+}
+
+void CTransitionEffects::ShowComposed(CComPicture& composed, int x, int y, int width, int height)
+{
+    const int x0 = std::max(x, 0), y0 = std::max(y, 0);
+    const int x1 = std::min(x + width, targetWidth), y1 = std::min(y + height, targetHeight);
+    if (x1 <= x0 || y1 <= y0) return;
+    BlitBoth(left + x0, top + y0, x1 - x0, y1 - y0, composed, x0, y0);
+}
+
+bool CTransitionEffects::BeginComposition(CComPicture& composed)
+{
+    if (!composed.Create(targetWidth, targetHeight, 0)) return false;
+    ::BitBlt(composed.dc->Handle(), 0, 0, targetWidth, targetHeight, startPicture->dc->Handle(), left, top, SRCCOPY);
+    return true;
+}
+
+bool CTransitionEffects::EndFrame(int delayMilliseconds)
+{
+    return pacer.EndFrame(delayMilliseconds);
+}
+
+int CTransitionEffects::Random(int n)
+{
+    return RandomBelow(n);
+}

@@ -1,0 +1,116 @@
+// The transition engine: one picture change from the current window content to a new picture,
+// through one of 161 effects chosen by index or through a plain copy. Every frame is drawn into
+// the window and, at the same place, into the back buffer that mirrors the window.
+//
+//   TransitionRequest request{window, &start, &target, &backBuffer, effect, true, x, y, step};
+//   CTransitionEffects engine(pacer);
+//   engine.Assign(request);
+//   engine.Show();
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+class CComPicture;
+class FramePacer;
+class TSlideShowThread;
+
+struct TransitionRequest {
+    HWND window = nullptr;
+    CComPicture* startPicture = nullptr;   // the full-window picture the change starts from
+    CComPicture* targetPicture = nullptr;  // what the change reveals, at (left, top)
+    CComPicture* backBuffer = nullptr;     // the window's content, kept off screen
+    std::int32_t effectIndex = -1;         // 0..160, or -1 for a plain copy
+    bool enabled = false;                  // false: a plain copy whatever the index
+    std::int32_t left = 0, top = 0;
+    std::int32_t step = 25;  // pixels per frame of the step-driven effects
+    TSlideShowThread* thread = nullptr;
+};
+
+class CTransitionEffects {
+public:
+    static constexpr int kEffectCount = 161;
+    static constexpr int kDefaultStep = 25;
+
+    explicit CTransitionEffects(FramePacer& pacer) : pacer(pacer) {}
+    virtual ~CTransitionEffects() = default;
+    CTransitionEffects(const CTransitionEffects&) = delete;
+    CTransitionEffects& operator=(const CTransitionEffects&) = delete;
+
+    // A step below 1 runs as the default, so no step-driven effect can run forever.
+    void Assign(const TransitionRequest& request);
+    void Show();
+    void BlitBoth(int x, int y, int width, int height, CComPicture& picture, int sourceX, int sourceY);
+    // Sets the mode on the window and the back buffer; the back buffer's previous mode.
+    int SetStretchMode(int mode);
+
+    // True when the effect of an index has its own routine in this build.
+    static bool IsBuilt(int effectIndex);
+
+    HWND wnd = nullptr;
+    std::int32_t left = 0, top = 0;
+    std::int32_t step = kDefaultStep;
+    CComPicture* startPicture = nullptr;
+    CComPicture* targetPicture = nullptr;
+    CComPicture* backBuffer = nullptr;
+    TSlideShowThread* thread = nullptr;
+    HDC screenDC = nullptr;
+    std::int32_t effectIndex = -1;
+    bool plainCopy = true;
+    std::int32_t targetWidth = 0, targetHeight = 0;
+    std::int32_t bufferWidth = 0, bufferHeight = 0;
+
+private:
+    void Dispatch(int index);
+    void PlainCopy();
+
+    // Frame drawing, in target coordinates: each lands at (left + x, top + y) in both surfaces.
+    void Reveal(int x, int y, int width, int height);
+    // The target inside a region given in target coordinates, cut to the target's rectangle.
+    void RevealRegion(HRGN region);
+    // A W × H picture composed by the effect, drawn whole (or its part x, y, w, h) over the target's place.
+    void ShowComposed(CComPicture& composed, int x, int y, int width, int height);
+    void FinalCopy() { Reveal(0, 0, targetWidth, targetHeight); }
+    // A W × H picture holding the start picture's pixels under the target's place.
+    bool BeginComposition(CComPicture& composed);
+    // The frame step; false when the change was stopped.
+    bool EndFrame(int delayMilliseconds);
+    // rand() modulo n; 0 when n ≤ 0.
+    static int Random(int n);
+
+    // Band family (0-19).
+    void BandDown(int thickness);
+    void BandUp(int thickness, int delay);
+    void BandLeft(int thickness);
+    void BandRight(int thickness);
+    void BandFromCorner(int thickness, bool rightCorner, bool bottomCorner, int delay);
+    void BandFromCenter(int thickness);
+    void BandToCenter(int thickness);
+    // Center family (22, 23).
+    void CenterDiffuse();
+    void CenterEnvelop();
+    // Circle family (32-37).
+    void CircleSweep(int pivotX, int pivotY, int firstPhase, int stopPhase);
+    // Stretch family (120-128): the target stretched into a rectangle growing from an anchor
+    // (-1 left or top, 0 centre, 1 right or bottom, per axis; 2 spans the axis).
+    void StretchFrom(int anchorX, int anchorY);
+
+    // Sets `step` for one effect's run and puts the caller's value back, also after an abort.
+    class StepOverride {
+    public:
+        StepOverride(CTransitionEffects& engine, int value) : engine(engine), saved(engine.step)
+        {
+            engine.step = value;
+        }
+        ~StepOverride() { engine.step = saved; }
+        StepOverride(const StepOverride&) = delete;
+        StepOverride& operator=(const StepOverride&) = delete;
+
+    private:
+        CTransitionEffects& engine;
+        int saved;
+    };
+
+    FramePacer& pacer;
+};
