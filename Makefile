@@ -33,7 +33,7 @@ build: native win32
 # screenshot in build/demo/screen.png, and is closed by a mouse movement.
 demo: build
 	@mkdir -p build/demo
-	@$(NATIVE)/demopack build/demo/demo.scr $(WIN32)/player.scr
+	@$(NATIVE)/demopack build/demo/demo.scr $(WIN32)/player.scr $(WIN32)/Expic.dll
 	@echo "== scrpack list build/demo/demo.scr"
 	@$(NATIVE)/scrpack list build/demo/demo.scr
 	@echo "== build/demo/demo.scr /s"

@@ -1,5 +1,8 @@
 // The real player started with each switch, beside a vesk.log: what it logs, and what it changes.
 #include "../../src/framework/Handles.h"
+#include "../../src/package/Payloads.h"
+#include "../../src/platform/File.h"
+#include "../../src/slideshow/ComPicture.h"
 #include "../support/Processes.h"
 #include "../support/Registry.h"
 #include "../support/Shows.h"
@@ -67,6 +70,21 @@ TEST_F(PlayerStart, FullScreenLogsItsStartAndAnnouncesItself)
                "notify windows a screensaver is running", "show on screen 0", "Main form Init Pos 0 ,0", "Close Query",
                "CanClose : yes", "notify windows screensaver is stopped!", kEnd}),
         Log());
+}
+
+TEST_F(PlayerStart, ShowsAndPreviewsSaveTheDesktopFirstButTheDialogDoesNot)
+{
+    const std::string snapshot = TempFolder() + "veskdsk.bmp";
+    const std::string show = MakeShow();
+    RemoveFile(snapshot);
+    Start(show, "/c");
+    EXPECT_FALSE(FileExists(snapshot));
+
+    Start(show, "/s");
+    CComPicture desktop;
+    ASSERT_EQ(1, desktop.LoadFromFile(snapshot));
+    EXPECT_EQ(::GetSystemMetrics(SM_CXVIRTUALSCREEN), desktop.Width());
+    EXPECT_EQ(::GetSystemMetrics(SM_CYVIRTUALSCREEN), desktop.Height());
 }
 
 TEST_F(PlayerStart, EachSwitchChoosesItsMode)

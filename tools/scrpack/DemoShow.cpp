@@ -42,7 +42,7 @@ PackageValue Text(const char* text)
 }
 }  // namespace
 
-std::vector<PackageTable> DemoShowTables()
+std::vector<PackageTable> DemoShowTables(const std::vector<std::string>& runtimeLibraries)
 {
     ProjectRecord record;
     record.projectName = "Demo Show";
@@ -60,6 +60,12 @@ std::vector<PackageTable> DemoShowTables()
         media.AddRecord(
             {Text(picture.name), PackageValue::Bytes(MakeBitmapFile(picture.width, picture.height, colour))});
     }
+    PackageTable libraries = RuntimeLibTable();
+    for (const std::string& path : runtimeLibraries) {
+        const std::size_t slash = path.find_last_of("/\\");
+        libraries.AddRecord(
+            {Text(path.substr(slash == std::string::npos ? 0 : slash + 1).c_str()), PackageValue::File(path)});
+    }
     return {ProjectTable(record), std::move(setting), MusicTable(),  std::move(media),
-            RuntimeLibTable(),    BackImageTable(),   AccFileTable()};
+            std::move(libraries), BackImageTable(),   AccFileTable()};
 }

@@ -3,6 +3,9 @@
 
 #include "PackageWriter.h"
 
+#include <string>
 #include <vector>
 
-std::vector<PackageTable> DemoShowTables();
+// `runtimeLibraries`: files the player writes into its temporary folder before the show (the
+// image library among them), stored under their file names.
+std::vector<PackageTable> DemoShowTables(const std::vector<std::string>& runtimeLibraries = {});
