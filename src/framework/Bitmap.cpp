@@ -1,6 +1,8 @@
 #include "Bitmap.h"
 
 #include <algorithm>
+#include <cstring>
+#include <vector>
 
 bool TBitmap::SetSize(int newWidth, int newHeight, COLORREF fill)
 {
@@ -63,4 +65,40 @@ void TBitmap::Clear() noexcept
     bitmap.reset();
     pixels = nullptr;
     width = height = 0;
+}
+
+void CopyPixels(const TBitmap& source, int sourceX, int sourceY, TBitmap& target, int x, int y, int width, int height)
+{
+    // Cut to the target and to the source at once, each side moving with the other.
+    const int left = std::max({x, 0, x - sourceX}), top = std::max({y, 0, y - sourceY});
+    const int right = std::min({x + width, target.Width(), x - sourceX + source.Width()});
+    const int bottom = std::min({y + height, target.Height(), y - sourceY + source.Height()});
+    if (right <= left || bottom <= top) return;
+    const std::size_t rowBytes = static_cast<std::size_t>(right - left) * 4;
+    for (int row = top; row < bottom; ++row)
+        std::memcpy(
+            target.Pixels() + static_cast<std::size_t>(row) * target.Width() + left,
+            source.Pixels() + static_cast<std::size_t>(row - y + sourceY) * source.Width() + (left - x + sourceX),
+            rowBytes);
+}
+
+void StretchPixels(const TBitmap& source, TBitmap& target, int x, int y, int width, int height)
+{
+    if (width <= 0 || height <= 0 || source.Empty()) return;
+    const int left = std::max(x, 0), top = std::max(y, 0);
+    const int right = std::min(x + width, target.Width()), bottom = std::min(y + height, target.Height());
+    if (right <= left || bottom <= top) return;
+    std::vector<int> columns(static_cast<std::size_t>(right - left));
+    for (int column = left; column < right; ++column)
+        columns[column - left] = static_cast<int>((2LL * (column - x) + 1) * source.Width() / (2LL * width));
+    // Each target pixel takes the source pixel under its centre.
+    for (int row = top; row < bottom; ++row) {
+        const long long sourceRow = (2LL * (row - y) + 1) * source.Height() / (2LL * height);
+        const std::uint32_t* from =
+            source.Pixels() +
+            static_cast<std::size_t>(std::min<long long>(sourceRow, source.Height() - 1)) * source.Width();
+        std::uint32_t* to = target.Pixels() + static_cast<std::size_t>(row) * target.Width();
+        for (int column = left; column < right; ++column)
+            to[column] = from[std::min(columns[column - left], source.Width() - 1)];
+    }
 }

@@ -45,3 +45,10 @@ private:
     std::uint32_t* pixels = nullptr;
     int width = 0, height = 0;
 };
+
+// Direct pixel work between surfaces, for drawing loops where a GDI call per rectangle costs
+// more than the copy. Both cut the rectangle to the two surfaces. Call GdiFlush before, when GDI
+// has drawn on either surface since the last flush.
+void CopyPixels(const TBitmap& source, int sourceX, int sourceY, TBitmap& target, int x, int y, int width, int height);
+// The whole source resampled (nearest pixel) into width × height at (x, y) of the target.
+void StretchPixels(const TBitmap& source, TBitmap& target, int x, int y, int width, int height);

@@ -37,8 +37,10 @@ void CTransitionEffects::Show()
     if (!wnd || !window.get()) return;  // GetDC(nullptr) would be the whole screen
     screenDC = window.get();
     BlitBoth(0, 0, bufferWidth, bufferHeight, *startPicture, 0, 0);
+    ::GdiFlush();
     FILE_LOG("begin a transition show , transition effect index = %d ", effectIndex);
     Dispatch(plainCopy ? -1 : effectIndex);
+    FlushFrame();
     screenDC = nullptr;
     FILE_LOG("end a transition show");
 }
@@ -202,39 +204,50 @@ void CTransitionEffects::Reveal(int x, int y, int width, int height)
     const int x0 = std::max(x, 0), y0 = std::max(y, 0);
     const int x1 = std::min(x + width, targetWidth), y1 = std::min(y + height, targetHeight);
     if (x1 <= x0 || y1 <= y0) return;
-    BlitBoth(left + x0, top + y0, x1 - x0, y1 - y0, *targetPicture, x0, y0);
+    CopyPixels(*targetPicture->surface, x0, y0, *backBuffer->surface, left + x0, top + y0, x1 - x0, y1 - y0);
+    const RECT drawn{left + x0, top + y0, left + x1, top + y1};
+    ::UnionRect(&pending, &pending, &drawn);
+}
+
+void CTransitionEffects::StretchInto(int x, int y, int width, int height)
+{
+    if (width <= 0 || height <= 0) return;
+    StretchPixels(*targetPicture->surface, *backBuffer->surface, left + x, top + y, width, height);
+    const RECT drawn{left + std::max(x, 0), top + std::max(y, 0), left + std::min(x + width, targetWidth),
+                     top + std::min(y + height, targetHeight)};
+    ::UnionRect(&pending, &pending, &drawn);
 }
 
 void CTransitionEffects::RevealRegion(HRGN region)
 {
     UniqueRegion picture(::CreateRectRgn(0, 0, targetWidth, targetHeight));
     if (!region || !picture) return;
+    FlushFrame();
     ::CombineRgn(picture.get(), picture.get(), region, RGN_AND);
     ::OffsetRgn(picture.get(), left, top);
+    RECT box;
+    if (::GetRgnBox(picture.get(), &box) == NULLREGION) return;
     for (HDC dc : {screenDC, backBuffer->dc->Handle()}) {
         ::SelectClipRgn(dc, picture.get());  // the DC keeps its own copy
-        ::BitBlt(dc, left, top, targetWidth, targetHeight, targetPicture->dc->Handle(), 0, 0, SRCCOPY);
+        ::BitBlt(dc, box.left, box.top, box.right - box.left, box.bottom - box.top, targetPicture->dc->Handle(),
+                 box.left - left, box.top - top, SRCCOPY);
         ::SelectClipRgn(dc, nullptr);
     }
+    ::GdiFlush();  // the next rectangles are copied pixel by pixel
 }
 
-void CTransitionEffects::ShowComposed(CComPicture& composed, int x, int y, int width, int height)
+void CTransitionEffects::FlushFrame()
 {
-    const int x0 = std::max(x, 0), y0 = std::max(y, 0);
-    const int x1 = std::min(x + width, targetWidth), y1 = std::min(y + height, targetHeight);
-    if (x1 <= x0 || y1 <= y0) return;
-    BlitBoth(left + x0, top + y0, x1 - x0, y1 - y0, composed, x0, y0);
-}
-
-bool CTransitionEffects::BeginComposition(CComPicture& composed)
-{
-    if (!composed.Create(targetWidth, targetHeight, 0)) return false;
-    ::BitBlt(composed.dc->Handle(), 0, 0, targetWidth, targetHeight, startPicture->dc->Handle(), left, top, SRCCOPY);
-    return true;
+    if (::IsRectEmpty(&pending)) return;
+    ::BitBlt(screenDC, pending.left, pending.top, pending.right - pending.left, pending.bottom - pending.top,
+             backBuffer->dc->Handle(), pending.left, pending.top, SRCCOPY);
+    ::GdiFlush();
+    pending = {};
 }
 
 bool CTransitionEffects::EndFrame(int delayMilliseconds)
 {
+    FlushFrame();
     return pacer.EndFrame(delayMilliseconds);
 }
 

@@ -66,15 +66,20 @@ private:
     void PlainCopy();
 
     // Frame drawing, in target coordinates: each lands at (left + x, top + y) in both surfaces.
+    // Rectangles are copied into the back buffer's pixels at once and reach the window as one
+    // copy of their bounding box from the back buffer when the frame ends: the back buffer
+    // mirrors the window, so the window shows what a copy per rectangle would show, for one call.
     void Reveal(int x, int y, int width, int height);
-    // The target inside a region given in target coordinates, cut to the target's rectangle.
+    // The target inside a region given in target coordinates, cut to the target's rectangle;
+    // drawn to both surfaces through the region at once.
     void RevealRegion(HRGN region);
-    // A W × H picture composed by the effect, drawn whole (or its part x, y, w, h) over the target's place.
-    void ShowComposed(CComPicture& composed, int x, int y, int width, int height);
+    // The target resampled (nearest pixel) into a rectangle of the target's place; reaches the
+    // window with the frame.
+    void StretchInto(int x, int y, int width, int height);
     void FinalCopy() { Reveal(0, 0, targetWidth, targetHeight); }
-    // A W × H picture holding the start picture's pixels under the target's place.
-    bool BeginComposition(CComPicture& composed);
-    // The frame step; false when the change was stopped.
+    // Copies what the frame drew into the back buffer on to the window.
+    void FlushFrame();
+    // The frame step: the window catches up, then the pacer; false when the change was stopped.
     bool EndFrame(int delayMilliseconds);
     // rand() modulo n; 0 when n ≤ 0.
     static int Random(int n);
@@ -113,4 +118,5 @@ private:
     };
 
     FramePacer& pacer;
+    RECT pending{};  // the back buffer's part that the window has not been given yet
 };

@@ -36,27 +36,23 @@ void CTransitionEffects::CenterDiffuse()
     FinalCopy();
 }
 
-// A centred window onto the start picture shrinks. Each frame recomposes only the previous
-// window's area, the one part of the picture that changes: the target, then the start picture
-// inside the new, smaller window.
+// A centred window onto the start picture shrinks. Composing each frame as the target with the
+// start picture inside the window shows, compared with the frame before, new target pixels only
+// in the ring between the old and the new window: each frame reveals that ring.
 void CTransitionEffects::CenterEnvelop()
 {
-    CComPicture composed;
-    if (BeginComposition(composed)) {
-        const int w = targetWidth, h = targetHeight;
-        RECT changed{0, 0, w, h};
-        for (int n = HalfShorterSide(w, h); n >= 1; --n) {
-            const HalfExtent e = Centred(n, w, h);
-            const int x = w / 2 - e.x, y = h / 2 - e.y;
-            const int cw = changed.right - changed.left, ch = changed.bottom - changed.top;
-            ::BitBlt(composed.dc->Handle(), changed.left, changed.top, cw, ch, targetPicture->dc->Handle(),
-                     changed.left, changed.top, SRCCOPY);
-            ::BitBlt(composed.dc->Handle(), x, y, 2 * e.x, 2 * e.y, startPicture->dc->Handle(), left + x, top + y,
-                     SRCCOPY);
-            ShowComposed(composed, changed.left, changed.top, cw, ch);
-            changed = {std::max(x, 0), std::max(y, 0), std::min(x + 2 * e.x, w), std::min(y + 2 * e.y, h)};
-            if (!EndFrame(5)) break;
-        }
+    const int w = targetWidth, h = targetHeight;
+    RECT window{0, 0, w, h};  // the start picture still shows inside it
+    for (int n = HalfShorterSide(w, h); n >= 1; --n) {
+        const HalfExtent e = Centred(n, w, h);
+        const RECT inner{std::max(w / 2 - e.x, 0), std::max(h / 2 - e.y, 0), std::min(w / 2 + e.x, w),
+                         std::min(h / 2 + e.y, h)};
+        Reveal(window.left, window.top, window.right - window.left, inner.top - window.top);          // above
+        Reveal(window.left, inner.bottom, window.right - window.left, window.bottom - inner.bottom);  // below
+        Reveal(window.left, inner.top, inner.left - window.left, inner.bottom - inner.top);           // left
+        Reveal(inner.right, inner.top, window.right - inner.right, inner.bottom - inner.top);         // right
+        window = inner;
+        if (!EndFrame(5)) break;
     }
     FinalCopy();
 }
