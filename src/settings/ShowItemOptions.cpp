@@ -2,52 +2,83 @@
 
 #include "../package/Convert.h"
 
+#include <array>
+#include <type_traits>
+
+namespace {
+
+// Every field with its offset in the stored block; one-byte fields are flags, the others are
+// little-endian 32-bit values.
+template <class Options, class Visit>
+void ForEachField(Options& o, Visit&& visit)
+{
+    visit(4, o.pictureBlendDraw);
+    visit(5, o.musicOn);
+    visit(6, o.titleShown);
+    visit(8, o.titleCharset);
+    visit(12, o.titleColor);
+    visit(16, o.titleSize);
+    visit(20, o.titlePosition);
+    visit(24, o.titleX);
+    visit(28, o.titleY);
+    visit(32, o.descShown);
+    visit(36, o.descCharset);
+    visit(40, o.descColor);
+    visit(44, o.descSize);
+    visit(48, o.descPosition);
+    visit(52, o.descX);
+    visit(56, o.descY);
+    visit(60, o.backgroundSolidAllowed);
+    visit(61, o.backgroundPictureAllowed);
+    visit(62, o.backgroundGradientAllowed);
+    visit(64, o.backgroundColor);
+    visit(68, o.gradientColor1);
+    visit(72, o.gradientColor2);
+    visit(76, o.transitionsOn);
+    visit(77, o.randomEffect);
+    visit(80, o.effectStep);
+    visit(104, o.mediaType);
+    visit(108, o.flashBackColor);
+    visit(112, o.flashAlignMode);
+    visit(116, o.flashScaleMode);
+    visit(124, o.pictureBackgroundDesktop);
+    visit(125, o.pictureBackgroundOwn);
+    visit(126, o.pictureBackgroundListed);
+    visit(127, o.gradientColorsRandom);
+    visit(128, o.backgroundColorRandom);
+    visit(132, o.pictureBackgroundParam1);
+    visit(136, o.pictureBackgroundParam2);
+    visit(141, o.pictureBackgroundFlag);
+    visit(144, o.flashEndMode);
+    visit(148, o.flashEndFrame);
+    visit(156, o.flashSeconds);
+    visit(160, o.flashAcceptMouseMove);
+    visit(161, o.flashAcceptMouseClick);
+}
+
+}  // namespace
+
 ShowItemOptions ShowItemOptions::FromBytes(const std::uint8_t* bytes, std::size_t size)
 {
     const FixedBlock<kSize> b(bytes, size);
-
     ShowItemOptions o;
-    o.pictureBlendDraw = b.U8(4);
-    o.musicOn = b.U8(5);
-    o.titleShown = b.U8(6);
-    o.titleCharset = b.U32(8);
-    o.titleColor = b.U32(12);
-    o.titleSize = b.I32(16);
-    o.titlePosition = b.I32(20);
-    o.titleX = b.I32(24);
-    o.titleY = b.I32(28);
-    o.descShown = b.U8(32);
-    o.descCharset = b.U32(36);
-    o.descColor = b.U32(40);
-    o.descSize = b.I32(44);
-    o.descPosition = b.I32(48);
-    o.descX = b.I32(52);
-    o.descY = b.I32(56);
-    o.backgroundSolidAllowed = b.U8(60);
-    o.backgroundPictureAllowed = b.U8(61);
-    o.backgroundGradientAllowed = b.U8(62);
-    o.backgroundColor = b.U32(64);
-    o.gradientColor1 = b.U32(68);
-    o.gradientColor2 = b.U32(72);
-    o.transitionsOn = b.U8(76);
-    o.randomEffect = b.U8(77);
-    o.effectStep = b.I32(80);
-    o.mediaType = b.I32(104);
-    o.flashBackColor = b.U32(108);
-    o.flashAlignMode = b.I32(112);
-    o.flashScaleMode = b.I32(116);
-    o.pictureBackgroundDesktop = b.U8(124);
-    o.pictureBackgroundOwn = b.U8(125);
-    o.pictureBackgroundListed = b.U8(126);
-    o.gradientColorsRandom = b.U8(127);
-    o.backgroundColorRandom = b.U8(128);
-    o.pictureBackgroundParam1 = b.I32(132);
-    o.pictureBackgroundParam2 = b.I32(136);
-    o.pictureBackgroundFlag = b.U8(141);
-    o.flashEndMode = b.I32(144);
-    o.flashEndFrame = b.I32(148);
-    o.flashSeconds = b.I32(156);
-    o.flashAcceptMouseMove = b.U8(160);
-    o.flashAcceptMouseClick = b.U8(161);
+    ForEachField(o, [&b](std::size_t offset, auto& field) {
+        if constexpr (sizeof field == 1)
+            field = b.U8(offset);
+        else
+            field = static_cast<std::remove_reference_t<decltype(field)>>(b.U32(offset));
+    });
     return o;
+}
+
+std::vector<std::uint8_t> ShowItemOptions::ToBytes() const
+{
+    std::vector<std::uint8_t> bytes(kSize);
+    ForEachField(*this, [&bytes](std::size_t offset, const auto& field) {
+        if constexpr (sizeof field == 1)
+            bytes[offset] = field;
+        else
+            WriteLE32(&bytes[offset], static_cast<std::uint32_t>(field));
+    });
+    return bytes;
 }

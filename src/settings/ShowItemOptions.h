@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 struct ShowItemOptions {
     static constexpr std::size_t kSize = 164;
@@ -53,4 +54,6 @@ struct ShowItemOptions {
     // Decodes a stored block by offset, little-endian; a shorter block leaves the rest zero and
     // bytes beyond kSize are ignored.
     static ShowItemOptions FromBytes(const std::uint8_t* bytes, std::size_t size);
+    // The stored block of these options (kSize bytes; unused bytes zero).
+    std::vector<std::uint8_t> ToBytes() const;
 };

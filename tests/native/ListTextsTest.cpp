@@ -164,3 +164,25 @@ TEST(ShowItemOptions, DecodesEachOptionAtItsOffset)
     EXPECT_EQ(2, cut.mediaType & 0xFF);
     EXPECT_EQ(0, cut.flashSeconds);
 }
+
+TEST(ShowItemOptions, StoredBlockReadsBackAsWritten)
+{
+    ShowItemOptions o;
+    o.titleShown = 1;
+    o.titleColor = 0x00C0FFEE;
+    o.descY = -7;
+    o.mediaType = 2;
+    o.pictureBackgroundFlag = 1;
+    o.flashAcceptMouseClick = 1;
+    const std::vector<std::uint8_t> bytes = o.ToBytes();
+    ASSERT_EQ(ShowItemOptions::kSize, bytes.size());
+    EXPECT_EQ(2, bytes[104]);
+    EXPECT_EQ(1, bytes[141]);
+    const ShowItemOptions back = ShowItemOptions::FromBytes(bytes.data(), bytes.size());
+    EXPECT_EQ(0x00C0FFEEu, back.titleColor);
+    EXPECT_EQ(-7, back.descY);
+    EXPECT_EQ(2, back.mediaType);
+    EXPECT_EQ(1, back.titleShown);
+    EXPECT_EQ(1, back.flashAcceptMouseClick);
+    EXPECT_EQ(bytes, back.ToBytes());
+}

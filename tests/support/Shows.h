@@ -1,6 +1,7 @@
-// Small shows for tests: the project record and an empty show.
+// Small shows for tests: the project record, show items with their options, and pictures.
 #pragma once
 
+#include "../../src/settings/ShowItemOptions.h"
 #include "../../tools/scrpack/PlayerTables.h"
 
 #include <cstdint>
@@ -9,3 +10,11 @@
 
 // The tables of a show named `projectName`; `runAsProgram` goes into the project's options.
 std::vector<PackageTable> ShowTables(const std::string& projectName, std::int32_t runAsProgram = 0);
+
+// One record of the "setting" table.
+struct ShowItem {
+    ShowItemOptions options;
+    std::string filename, title, desc, gradientString, effectList, backgroundList;
+    std::string titleFontStyle, descFontStyle;
+};
+void AddShowItem(PackageTable& settingTable, const ShowItem& item);

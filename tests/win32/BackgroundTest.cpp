@@ -1,8 +1,17 @@
 // Backgrounds and captions painted on real surfaces.
+#include "../../src/package/Payloads.h"
+#include "../../src/package/XMLDb.h"
+#include "../../src/platform/File.h"
+#include "../../src/settings/Media.h"
 #include "../../src/settings/MediaSetting.h"
+#include "../../src/settings/VESKGlobeSettings.h"
 #include "../../src/slideshow/Background.h"
 #include "../../src/slideshow/ComPicture.h"
 #include "../../src/slideshow/Gradient.h"
+#include "../../tools/scrpack/BitmapFile.h"
+#include "../support/PackageFiles.h"
+#include "../support/Shows.h"
+#include "../support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -257,6 +266,84 @@ TEST_F(Painter, PreviewPaintsNoCaptions)
     EXPECT_TRUE(Unchanged(target, 0));
     painter.Paint(smSaver);
     EXPECT_FALSE(Unchanged(target, 0));
+}
+
+// A show of a picture item and a video item, the picture stored in the package and listed as a
+// background image under another path.
+struct PictureSources : ::testing::Test {
+    TempDir dir;
+    CMyXMLDb db;
+    CMediaSetting item;
+    CMedia media;
+    CVESKGlobeSettings project;
+    CComPicture target;
+    CBackground painter;
+    static constexpr COLORREF kDawn = RGB(200, 120, 40);
+
+    void SetUp() override
+    {
+        std::vector<PackageTable> tables{ProjectTable(ProjectRecord()), SettingTable(), MediaTable(), BackImageTable()};
+        ShowItem video;
+        video.options.mediaType = 2;
+        video.filename = "clip.avi";
+        AddShowItem(tables[1], video);
+        ShowItem picture;
+        picture.filename = "Dawn.bmp";
+        AddShowItem(tables[1], picture);
+        tables[2].AddRecord({PackageValue::Text("dawn.bmp"),
+                             PackageValue::Bytes(MakeBitmapFile(8, 6, [](int, int) { return kDawn; }))});
+        tables[3].AddRecord({PackageValue::Text("C:\\Pictures\\DAWN.BMP")});
+        const std::string show = WritePackageFile(dir, "show.scr", FakeImage(10), BuildPackage(tables));
+        ASSERT_TRUE(db.Open(show, ReadPackageOffset(show)));
+        item.SetDatabase(db);
+        item.Open();
+        item.LoadCurrent();  // the video item: the show's pictures are found among the others
+        media.SetDatabase(db);
+        media.Open();
+        project.options.mediaEmbedded = 1;
+        ASSERT_EQ(1, target.Create(32, 24, RGB(1, 2, 3)));
+        painter.SetSources(&item, &project);
+        painter.target = &target;
+        painter.media = &media;
+        item.options.backgroundPictureAllowed = 1;
+    }
+};
+
+TEST_F(PictureSources, ShowPictureIsStretchedOverTheTargetAndTheItemStaysCurrent)
+{
+    item.options.pictureBackgroundOwn = 1;
+    painter.PaintBackground();
+    EXPECT_TRUE(Unchanged(target, kDawn));
+    EXPECT_EQ(0, item.CurrentItem());
+}
+
+TEST_F(PictureSources, ListedPictureIsFoundByItsFileName)
+{
+    item.options.pictureBackgroundListed = 1;
+    item.backgroundList = "0;";
+    painter.PaintBackground();
+    EXPECT_TRUE(Unchanged(target, kDawn));
+
+    // An index beyond the list's table gives black.
+    item.backgroundList = "3;";
+    painter.PaintBackground();
+    EXPECT_TRUE(Unchanged(target, RGB(0, 0, 0)));
+}
+
+TEST_F(PictureSources, DesktopSnapshotIsCopiedAtItsOwnSizeOrBlackWithoutIt)
+{
+    const std::string snapshot = TempFolder() + "veskdsk.bmp";
+    item.options.pictureBackgroundDesktop = 1;
+    CComPicture desktop;
+    ASSERT_EQ(1, desktop.Create(10, 10, RGB(0, 90, 0)));
+    ASSERT_EQ(1, desktop.SaveToFile(snapshot));
+    painter.PaintBackground();
+    EXPECT_EQ(RGB(0, 90, 0), At(target, 9, 9));
+    EXPECT_EQ(RGB(1, 2, 3), At(target, 10, 10));  // the rest stays as it was
+
+    RemoveFile(snapshot);
+    painter.PaintBackground();
+    EXPECT_TRUE(Unchanged(target, RGB(0, 0, 0)));
 }
 
 }  // namespace
