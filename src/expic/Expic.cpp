@@ -17,33 +17,14 @@ bool PathFits(const char* path)
     return path && strnlen(path, kMaxPath + 1) <= kMaxPath;
 }
 
-// A device context of its own holding a copy of the decoded pixels; freed by eFreeImage.
-HDC ToImageDC(const TBitmap& decoded)
-{
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = decoded.Width();
-    info.bmiHeader.biHeight = -decoded.Height();
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    UniqueBitmap bitmap(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    UniqueMemoryDC dc(::CreateCompatibleDC(nullptr));
-    if (!bitmap || !dc || !bits) return nullptr;
-    std::memcpy(bits, decoded.Pixels(), static_cast<std::size_t>(decoded.Width()) * decoded.Height() * 4);
-    ::SelectObject(dc.get(), bitmap.release());
-    return dc.release();
-}
-
 HDC Decode(const char* path, int width, int height)
 {
     if (!PathFits(path)) return nullptr;
     try {
         TBitmap decoded;
         ReadImageFileScaled(path, width, height, decoded);
-        return ToImageDC(decoded);
-    } catch (const EInvalidGraphic&) {
+        return decoded.Detach();
+    } catch (...) {  // no exception may leave the library: a failed decode is a null handle
         return nullptr;
     }
 }

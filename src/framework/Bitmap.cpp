@@ -57,6 +57,15 @@ TBitmap& TBitmap::operator=(TBitmap&& other) noexcept
     return *this;
 }
 
+HDC TBitmap::Detach()
+{
+    canvas.reset();
+    bitmap.release();
+    HDC detached = dc.release();
+    Clear();
+    return detached;
+}
+
 // A selected bitmap cannot be deleted: the canvas restores the DC, the DC goes, then the bitmap.
 void TBitmap::Clear() noexcept
 {

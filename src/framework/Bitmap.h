@@ -29,6 +29,10 @@ public:
     TCanvas& Canvas() { return *canvas; }
     HDC Handle() const { return dc.get(); }
 
+    // Hands the memory DC, with the bitmap still selected, to the caller, who deletes the DC and
+    // then the bitmap (GetCurrentObject(dc, OBJ_BITMAP)); the surface is empty afterwards.
+    HDC Detach();
+
     // Row-major 0x00RRGGBB pixels, `Width()` per row, top row first.
     std::uint32_t* Pixels() { return pixels; }
     const std::uint32_t* Pixels() const { return pixels; }
