@@ -1,5 +1,7 @@
 #include "Application.h"
 
+#include "Form.h"
+
 TApplication Application;
 
 namespace {
@@ -57,8 +59,13 @@ void TApplication::Run()
 
 void TApplication::ProcessMessages()
 {
+    // Everything but the forms' posted releases, which wait for the outer loop.
+    const auto next = [](MSG& message) {
+        return ::PeekMessageA(&message, nullptr, 0, TForm::kReleaseMessage - 1, PM_REMOVE) ||
+               ::PeekMessageA(&message, nullptr, TForm::kReleaseMessage + 1, 0xFFFFFFFF, PM_REMOVE);
+    };
     MSG message;
-    while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    while (next(message)) {
         if (message.message == WM_QUIT) {
             ::PostQuitMessage(static_cast<int>(message.wParam));
             return;

@@ -26,7 +26,7 @@ public:
 
     // Runs the message loop until WM_QUIT; returns at once when there is no main form.
     void Run();
-    // Handles the messages waiting in the queue, then returns.
+    // Handles the messages waiting in the queue, except the forms' posted releases, then returns.
     void ProcessMessages();
     // Ends the message loop.
     void Terminate() { ::PostQuitMessage(0); }

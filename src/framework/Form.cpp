@@ -8,8 +8,6 @@
 
 namespace {
 const char kFormClass[] = "TForm";
-// Posted by Release: the window is destroyed when the message loop reaches it.
-constexpr UINT kReleaseMessage = WM_APP + 1;
 
 void RegisterFormClass(WNDPROC procedure)
 {
@@ -32,10 +30,11 @@ TForm::~TForm()
     }
 }
 
-void TForm::Create()
+void TForm::Create(HWND parent)
 {
     RegisterFormClass(WindowProc);
-    ::CreateWindowExA(0, kFormClass, "", WS_POPUP | WS_CLIPCHILDREN, left, top, width, height, Application.Handle(),
+    const DWORD style = parent ? WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN : WS_POPUP | WS_CLIPCHILDREN;
+    ::CreateWindowExA(0, kFormClass, "", style, left, top, width, height, parent ? parent : Application.Handle(),
                       nullptr, ::GetModuleHandleA(nullptr), this);
     FormCreate();
 }

@@ -30,6 +30,11 @@ public:
 
     HWND Handle() const { return window; }
 
+    // Posted by Release. Only the outer message loops (Run, ShowModal) destroy windows for it:
+    // Application.ProcessMessages leaves it queued, so a window never goes away under code that
+    // pumps messages while it still uses the window.
+    static constexpr UINT kReleaseMessage = WM_APP + 1;
+
     int Left() const { return left; }
     int Top() const { return top; }
     int Width() const { return width; }
@@ -54,7 +59,9 @@ public:
 
 protected:
     // Creates the window and runs FormCreate; called at the end of the derived constructor.
-    void Create();
+    // With a parent the form is a child window of it (no border, hidden), else a popup owned by
+    // the application window.
+    void Create(HWND parent = nullptr);
     // Destroys the window now, running FormDestroy; called by the derived destructor.
     void DestroyHandle();
 

@@ -6,6 +6,7 @@
 #include "../package/Payloads.h"
 #include "../settings/SaverSettings.h"
 #include "../settings/VESKGlobeSettings.h"
+#include "../slideshow/ImageSlideShowPlayer.h"
 #include "ExitRules.h"
 #include "MonitorGeometry.h"
 
@@ -76,6 +77,7 @@ void Tfmain::FormCreate()
     ::GetCursorPos(&settings.startPos);
     FILE_LOG("Main form Init Pos %d ,%d", static_cast<int>(settings.startPos.x), static_cast<int>(settings.startPos.y));
     SetCaption(Application.Title());
+    ShowItem();
 }
 
 void Tfmain::Place()
@@ -188,6 +190,14 @@ bool Tfmain::Hook(UINT message, WPARAM wParam, LPARAM, LRESULT& result)
         case WM_MOUSEMOVE:
             if (WatchesExit()) MoveTest();
             return false;
+        case kItemFinished:
+            ItemFinished();
+            result = 0;
+            return true;
+        case kBoundSoundFinished:
+            BoundSoundFinished();
+            result = 0;
+            return true;
         case WM_SYSCOMMAND: {
             const UINT command = static_cast<UINT>(wParam & 0xFFF0);
             FILE_LOG("here : %d", static_cast<int>(wParam));
@@ -234,6 +244,7 @@ void Tfmain::FormClose(TCloseAction&)
 {
     if (closing) return;
     closing = true;
+    StopItem(previousItemType);
     if (runMode != smPreview) ShowTaskbar(true);
     screenFiles.RemoveScreenFiles();
     NotifyScreensaverRunning(false);
@@ -254,7 +265,101 @@ void Tfmain::FormDestroy()
 
 void Tfmain::timer1Timer()
 {
-    timer1.SetEnabled(false);
+    NextItem();
+}
+
+// ---- the sequencer ----------------------------------------------------------------------------
+
+void Tfmain::StopItem(std::int32_t type)
+{
+    if (type == 0 && slideshowPlayer) slideshowPlayer->Stop();
+}
+
+void Tfmain::ShowItem()
+{
+    StopItem(previousItemType);
+    itemPlaying = false;
+    FILE_LOG("Media Count = %d", static_cast<int>(showSetting.ItemCount()));
+    FILE_LOG("Media name = %s", showSetting.filename.c_str());
+
+    const std::int32_t type = showSetting.options.mediaType;
+    switch (type) {
+        case 0:
+            DoubleBuffered = true;
+            if (!slideshowPlayer) {
+                slideshowPlayer = std::make_unique<TfImageSlideShowPlayer>(Handle(), runMode, media, project, settings);
+                slideshowPlayer->pacer = transitionPacer;
+            }
+            slideshowPlayer->ShowPicture(showSetting);
+            break;
+        case 1:
+            // Flash movies have no player yet: the show stays on the item, as on an unknown type.
+            FILE_LOG("Play a flash movie");
+            DoubleBuffered = false;
+            break;
+        case 2:
+            // Videos have no player yet: the show stays on the item, as on an unknown type.
+            DoubleBuffered = true;
+            FILE_LOG("Play a video movie");
+            break;
+        default:
+            FILE_LOG("Unknow Media type %d", static_cast<int>(type));
+            break;
+    }
+    itemPlaying = true;
+    LeavePreviousType(type);
+    previousItemType = type;
+    boundSoundPlaying = false;
+}
+
+// The previous type's player leaves the screen when another type takes over.
+void Tfmain::LeavePreviousType(std::int32_t type)
+{
+    const bool changed = previousItemType != type;
+    if (previousItemType == 0 && slideshowPlayer) {
+        if (changed)
+            slideshowPlayer->Hide();
+        else
+            ::ShowWindow(slideshowPlayer->Handle(), SW_SHOW);
+    }
+}
+
+void Tfmain::ItemFinished()
+{
+    itemPlaying = false;
+    if (boundSoundPlaying) return;  // the item ends when its sound ends
+    FILE_LOG("Show Next media file");
+    ScheduleNext();
+}
+
+void Tfmain::BoundSoundFinished()
+{
+    boundSoundPlaying = false;
+    if (!itemPlaying) ScheduleNext();
+}
+
+void Tfmain::ScheduleNext()
+{
+    const std::int32_t seconds = project.options.mediaPauseSeconds;
+    if (seconds <= 0) {
+        NextItem();
+        return;
+    }
+    if (itemTimerArmed) return;
+    timer1.SetInterval(static_cast<unsigned>(seconds) * 1000u);
+    timer1.SetEnabled(true);
+    itemTimerArmed = true;
+}
+
+void Tfmain::NextItem()
+{
+    if (busy) return;
+    if (project.options.mediaPauseSeconds > 0) {
+        timer1.SetEnabled(false);
+        itemTimerArmed = false;
+    }
+    showSetting.Advance(project.options.randomMediaOrder == 1);
+    ShowItem();
 }
 
 void Tfmain::timer2Timer()

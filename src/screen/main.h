@@ -14,8 +14,11 @@
 #include "../settings/MediaSetting.h"
 
 #include <cstdint>
+#include <memory>
 
 class CMyXMLDb;
+class FramePacer;
+class TfImageSlideShowPlayer;
 class CSaverSettings;
 class CVESKGlobeSettings;
 
@@ -53,6 +56,23 @@ public:
     CScreenFiles screenFiles;  // movie and video files copied out for the players
     bool runtimeOver = false;  // the maximum run time has passed: the show has stopped
 
+    // The sequencer: one show item after another, each with the player of its type.
+    static constexpr UINT kItemFinished = WM_USER + 8;         // 1032, from the players
+    static constexpr UINT kBoundSoundFinished = WM_USER + 13;  // 1037
+    void ShowItem();
+    void ItemFinished();
+    void BoundSoundFinished();
+    void ScheduleNext();
+    void NextItem();
+
+    std::int32_t previousItemType = -1;                       // the type of the item shown last
+    bool itemTimerArmed = false;                              // timer1 runs the pause after an item
+    std::unique_ptr<TfImageSlideShowPlayer> slideshowPlayer;  // made at the first picture item
+    bool itemPlaying = false;        // the current item has started and not yet reported its end
+    bool boundSoundPlaying = false;  // the current item's own sound is playing
+    // How transition frames end in the picture player; null for the player's own (tests pace them).
+    FramePacer* transitionPacer = nullptr;
+
 protected:
     void FormCreate() override;
     void FormShow() override;
@@ -68,6 +88,8 @@ private:
     void MoveTest();
     bool WatchesExit() const;
     void CloseEvent(const char* name);
+    void StopItem(std::int32_t type);
+    void LeavePreviousType(std::int32_t type);
 
     const CMyXMLDb& database;
     HWND hostWindow;

@@ -51,3 +51,41 @@ int RandomBelow(int n)
 {
     return n <= 0 ? 0 : std::rand() % n;
 }
+
+PictureFrame FitPicture(int fit, int imageWidth, int imageHeight, int frameWidth, int frameHeight)
+{
+    PictureFrame f{imageWidth, imageHeight, imageWidth, imageHeight};
+    const bool larger = frameWidth < imageWidth || frameHeight < imageHeight;
+    switch (fit) {
+        case 0:
+            if (larger) {
+                const FitSize size = FitInside(imageWidth, imageHeight, frameWidth, frameHeight);
+                f.outWidth = size.width, f.outHeight = size.height;
+            }
+            break;
+        case 1: {
+            const FitSize size = FitInside(imageWidth, imageHeight, frameWidth, frameHeight);
+            f.outWidth = size.width, f.outHeight = size.height;
+            break;
+        }
+        case 2: {
+            const FitSize source = larger ? FitInside(imageWidth, imageHeight, frameWidth, frameHeight)
+                                          : FrameCut(imageWidth, imageHeight, frameWidth, frameHeight);
+            f.sourceWidth = source.width, f.sourceHeight = source.height;
+            f.outWidth = frameWidth, f.outHeight = frameHeight;
+            break;
+        }
+        case 3:
+            f.outWidth = frameWidth, f.outHeight = frameHeight;
+            break;
+        default:
+            break;
+    }
+    return f;
+}
+
+PicturePlace PlacePicture(int frameWidth, int frameHeight, int outWidth, int outHeight, bool random)
+{
+    if (random) return {RandomBelow(frameWidth - outWidth), RandomBelow(frameHeight - outHeight)};
+    return {(frameWidth - outWidth) / 2, (frameHeight - outHeight) / 2};
+}

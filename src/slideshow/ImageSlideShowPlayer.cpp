@@ -1,0 +1,319 @@
+#include "ImageSlideShowPlayer.h"
+
+#include "../app/FileLog.h"
+#include "../framework/ImageReader.h"
+#include "../screen/MonitorGeometry.h"
+#include "../settings/MediaSetting.h"
+#include "../settings/SaverSettings.h"
+#include "../settings/VESKGlobeSettings.h"
+#include "Background.h"
+#include "MediaPicture.h"
+#include "PictureFit.h"
+#include "SlideShowThread.h"
+
+#include <algorithm>
+
+namespace {
+
+// When every item of a round was skipped, the next one is tried after this pause, so a show of
+// pictures that cannot be decoded does not spin.
+constexpr UINT_PTR kRetryTimer = 1;
+constexpr UINT kRetryDelay = 1000;
+
+// Where a monitor lies in the window, which starts at the virtual screen's origin.
+ScreenRect MonitorInWindow(int monitor)
+{
+    ScreenRect rect;
+    QueryMonitorGeometry(monitor, rect);
+    rect.left -= ::GetSystemMetrics(SM_XVIRTUALSCREEN);
+    rect.top -= ::GetSystemMetrics(SM_YVIRTUALSCREEN);
+    return rect;
+}
+
+}  // namespace
+
+TfImageSlideShowPlayer::TfImageSlideShowPlayer(HWND parentWindow, TScrMode mode, CMedia& mediaFiles,
+                                               CVESKGlobeSettings& projectRecord, CSaverSettings& saverSettings)
+    : runMode(mode), project(projectRecord), settings(saverSettings), media(mediaFiles), parent(parentWindow)
+{
+    DoubleBuffered = true;
+    Create(parentWindow);
+}
+
+TfImageSlideShowPlayer::~TfImageSlideShowPlayer()
+{
+    DestroyHandle();
+}
+
+void TfImageSlideShowPlayer::FormCreate()
+{
+    RECT client{};
+    ::GetClientRect(parent, &client);
+    SetBounds(0, 0, client.right, client.bottom);
+    startPicture().Create(client.right, client.bottom, 0);
+    backBuffer().Create(client.right, client.bottom, 0);
+    if (settings.options.screenIndex == 0 && MonitorCount() > 1) {
+        ScreenRect first, second;
+        QueryMonitorGeometry(1, first);
+        QueryMonitorGeometry(2, second);
+        pictures[4].Create(first.width, first.height, 0);
+        pictures[6].Create(second.width, second.height, 0);
+    }
+    hook.Install(Handle(), [this](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+        return Hook(message, wParam, lParam, result);
+    });
+}
+
+void TfImageSlideShowPlayer::FormDestroy()
+{
+    Stop();
+    ::KillTimer(Handle(), kRetryTimer);
+    hook.Remove();
+    if (cursorHidden) {
+        ::ShowCursor(TRUE);
+        cursorHidden = false;
+    }
+}
+
+void TfImageSlideShowPlayer::FormPaint(HDC dc)
+{
+    if (backBuffer().dc)
+        ::BitBlt(dc, 0, 0, backBuffer().Width(), backBuffer().Height(), backBuffer().dc->Handle(), 0, 0, SRCCOPY);
+}
+
+bool TfImageSlideShowPlayer::Hook(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    switch (message) {
+        case WM_ACTIVATE:
+        case WM_ACTIVATEAPP:
+        case WM_NCACTIVATE:
+        case WM_KEYDOWN:
+        case WM_CHAR:
+            ::PostMessageA(parent, message, wParam, lParam);
+            return false;
+        case WM_ERASEBKGND:
+            result = 1;
+            return true;
+        case WM_SETCURSOR:
+            UpdateCursor();
+            return false;
+        case WM_HELP:
+            ::PostMessageA(parent, message, wParam, lParam);
+            result = 0;
+            return true;
+        case TSlideShowThread::kTransitionEnded:
+            ::PostMessageA(parent, kItemFinished, 0, 0);
+            return false;
+        case WM_TIMER:
+            if (wParam != kRetryTimer) return false;
+            ::KillTimer(Handle(), kRetryTimer);
+            ::PostMessageA(parent, kItemFinished, 0, 0);
+            result = 0;
+            return true;
+        default:
+            if (message >= WM_MOUSEFIRST && message <= WM_MBUTTONUP) ::PostMessageA(parent, message, wParam, lParam);
+            return false;
+    }
+}
+
+void TfImageSlideShowPlayer::UpdateCursor()
+{
+    // One hide at most, matched by one show: the cursor comes back whenever exit detection stops.
+    const bool hide = runMode == smSaver && settings.exitSuspended == 0;
+    if (hide != cursorHidden) {
+        ::ShowCursor(hide ? FALSE : TRUE);
+        cursorHidden = hide;
+    }
+}
+
+void TfImageSlideShowPlayer::Stop()
+{
+    if (!thread) return;
+    thread->OnTerminate = nullptr;  // it may end after this player is gone
+    thread->Terminate();
+    thread = nullptr;
+}
+
+void TfImageSlideShowPlayer::ShowPicture(CMediaSetting& item)
+{
+    showItem = &item;
+    try {
+        if (settings.options.screenIndex != 0 || MonitorCount() < 2 || settings.monitorMode == 3)
+            SingleSurfaceShow();
+        else
+            TwoMonitorShow();
+    } catch (const EInvalidGraphic& e) {
+        SkipItem(e.what());
+    }
+    ::ShowWindow(Handle(), SW_SHOW);
+    ::BringWindowToTop(Handle());
+}
+
+bool TfImageSlideShowPlayer::LoadItemPicture(CComPicture& picture)
+{
+    if (LoadMediaPicture(picture, showItem->filename, project, media) && picture.surface) return true;
+    throw EInvalidGraphic("no picture decoded");
+}
+
+PictureFrame TfImageSlideShowPlayer::FitAndPlace(const CComPicture& picture, int frameWidth, int frameHeight,
+                                                 PicturePlace& place, bool logFit)
+{
+    const PictureFrame frame =
+        FitPicture(project.options.pictureFit, picture.Width(), picture.Height(), frameWidth, frameHeight);
+    if (logFit && project.options.pictureFit == 1)
+        FILE_LOG("neww=%d , newh=%d , imgw=%d , imgh=%d , framew=%d , frameh=%d", frame.outWidth, frame.outHeight,
+                 picture.Width(), picture.Height(), frameWidth, frameHeight);
+    place = PlacePicture(frameWidth, frameHeight, frame.outWidth, frame.outHeight,
+                         project.options.randomPicturePosition != 0);
+    return frame;
+}
+
+void TfImageSlideShowPlayer::PutPicture(CComPicture& picture, const PictureFrame& frame, CComPicture& surface, int x,
+                                        int y)
+{
+    if (showItem->options.pictureBlendDraw) {
+        picture.StretchDrawTransparent(*surface.dc, x, y, frame.outWidth, frame.outHeight);
+        return;
+    }
+    // A source rectangle that reaches beyond the picture shows black there.
+    CComPicture padded;
+    CComPicture* source = &picture;
+    if (frame.sourceWidth > picture.Width() || frame.sourceHeight > picture.Height()) {
+        padded.Create(std::max(frame.sourceWidth, picture.Width()), std::max(frame.sourceHeight, picture.Height()), 0);
+        picture.Draw(0, 0, padded, SRCCOPY);
+        source = &padded;
+    }
+    HalftoneStretch(surface.dc->Handle(), x, y, frame.outWidth, frame.outHeight, source->dc->Handle(), 0, 0,
+                    frame.sourceWidth, frame.sourceHeight);
+}
+
+void TfImageSlideShowPlayer::SingleSurfaceShow()
+{
+    const int frameWidth = Width(), frameHeight = Height();
+    const std::int32_t perPicture = project.options.backgroundPerPicture;
+    CBackground painter;
+    painter.SetSources(showItem, &project);
+    painter.media = &media;
+    if (perPicture == 0) {
+        painter.target = &startPicture();
+        painter.Paint(runMode);
+        startPicture().Draw(0, 0, backBuffer(), SRCCOPY);
+    }
+
+    CComPicture picture;
+    LoadItemPicture(picture);
+    PicturePlace place;
+    const PictureFrame frame = FitAndPlace(picture, frameWidth, frameHeight, place, true);
+
+    if (perPicture == 1) {
+        // The whole new frame is revealed, from what the screen shows now.
+        CComPicture composed;
+        composed.Create(startPicture().Width(), startPicture().Height(), 0);
+        backBuffer().Draw(0, 0, startPicture(), SRCCOPY);
+        painter.target = &composed;
+        painter.PaintBackground();
+        PutPicture(picture, frame, composed, place.x, place.y);
+        if (runMode != smPreview) {
+            painter.DrawTitle();
+            painter.DrawDescription();
+        }
+        targetPicture().Create(startPicture().Width(), startPicture().Height(), 0);
+        composed.Draw(0, 0, targetPicture(), SRCCOPY);
+        StartChange(0, 0);
+        return;
+    }
+    // The picture alone is revealed, at its place.
+    targetPicture().Create(frame.outWidth, frame.outHeight, 0);
+    if (showItem->options.pictureBlendDraw) {
+        targetPicture().dc->BitBlt(0, 0, frame.outWidth, frame.outHeight, *startPicture().dc, place.x, place.y,
+                                   SRCCOPY);
+        picture.StretchDrawTransparent(*targetPicture().dc, 0, 0, frame.outWidth, frame.outHeight);
+    } else {
+        PutPicture(picture, frame, targetPicture(), 0, 0);
+    }
+    StartChange(place.x, place.y);
+}
+
+void TfImageSlideShowPlayer::TwoMonitorShow()
+{
+    ComposeMonitor(1);
+    if (settings.monitorMode == 2) {
+        CloneFirstMonitor();
+    } else {
+        if (settings.monitorMode != 1) showItem->Advance(project.options.randomMediaOrder == 1);
+        ComposeMonitor(2);
+    }
+    StartChange(0, 0);
+}
+
+void TfImageSlideShowPlayer::ComposeMonitor(int monitor)
+{
+    const ScreenRect area = MonitorInWindow(monitor);
+    CComPicture picture;
+    LoadItemPicture(picture);
+    PicturePlace place;
+    const PictureFrame frame = FitAndPlace(picture, area.width, area.height, place, false);
+
+    CComPicture& size = pictures[monitor == 1 ? 4 : 6];
+    CComPicture composed;
+    composed.Create(std::max(size.Width(), 1), std::max(size.Height(), 1), 0);
+    CBackground painter;
+    painter.SetSources(showItem, &project);
+    painter.media = &media;
+    painter.target = &composed;
+    painter.PaintBackground();
+    PutPicture(picture, frame, composed, place.x, place.y);
+    if (runMode != smPreview) {
+        painter.DrawTitle();
+        painter.DrawDescription();
+    }
+    if (monitor == 1) targetPicture().Create(startPicture().Width(), startPicture().Height(), 0);
+    composed.Draw(area.left, area.top, targetPicture(), SRCCOPY);
+}
+
+// Monitor 1's composition, centred on monitor 2 (cut at its sides when monitor 2 is narrower).
+void TfImageSlideShowPlayer::CloneFirstMonitor()
+{
+    const ScreenRect first = MonitorInWindow(1), second = MonitorInWindow(2);
+    const int dx = (second.width - first.width) / 2, dy = (second.height - first.height) / 2;
+    CDC& target = *targetPicture().dc;
+    if (second.width >= first.width)
+        target.BitBlt(second.left + dx, second.top + dy, first.width, first.height, target, first.left, first.top,
+                      SRCCOPY);
+    else
+        target.BitBlt(second.left, second.top + dy, second.width, first.height, target, first.left - dx, first.top,
+                      SRCCOPY);
+}
+
+// A picture that cannot be decoded is skipped: the show moves on at once, or after a pause when
+// a whole round has been skipped.
+void TfImageSlideShowPlayer::SkipItem(const char* reason)
+{
+    FILE_LOG("picture \"%s\" skipped: %s", showItem->filename.c_str(), reason);
+    if (++skippedInARow < std::max<std::int32_t>(showItem->ItemCount(), 1)) {
+        ::PostMessageA(parent, kItemFinished, 0, 0);
+        return;
+    }
+    skippedInARow = 0;
+    ::SetTimer(Handle(), kRetryTimer, kRetryDelay, nullptr);
+}
+
+void TfImageSlideShowPlayer::StartChange(int left, int top)
+{
+    skippedInARow = 0;
+    request.window = Handle();
+    request.startPicture = &startPicture();
+    request.targetPicture = &targetPicture();
+    request.backBuffer = &backBuffer();
+    request.effectIndex = showItem->NextEffect();
+    request.enabled = showItem->options.transitionsOn != 0;
+    request.left = left;
+    request.top = top;
+    request.step = showItem->options.effectStep;
+
+    Stop();  // a change still under way gives way to this one
+    thread = new TSlideShowThread(&request, pacer);
+    thread->OnTerminate = [this] { thread = nullptr; };
+    thread->FreeOnTerminate = true;
+    thread->Resume();
+}
