@@ -29,18 +29,18 @@ win32: deps
 build: native win32
 
 # The player runs the demo show full screen beside a vesk.log, and the log is printed. With a
-# display the show runs there until input closes it; without one it runs under Xvfb, leaves a
-# screenshot in build/demo/screen.png, and is closed by a mouse movement.
+# display the show runs there until input closes it; without one it runs under Xvfb, leaves
+# screenshots in build/demo/screen-1.png ... screen-6.png, and is closed by a mouse movement.
 demo: build
-	@mkdir -p build/demo
-	@$(NATIVE)/demopack build/demo/demo.scr $(WIN32)/player.scr $(WIN32)/Expic.dll
+	@sh scripts/make-demo.sh $(NATIVE) $(WIN32) build/demo
 	@echo "== scrpack list build/demo/demo.scr"
 	@$(NATIVE)/scrpack list build/demo/demo.scr
 	@echo "== build/demo/demo.scr /s"
 	@if [ -n "$${DISPLAY:-}" ]; then \
 	    : > build/demo/vesk.log; $(WIN32)/wine-run build/demo/demo.scr /s; cat build/demo/vesk.log; \
 	else \
-	    sh scripts/xvfb-show.sh $(CURDIR)/$(WIN32)/wine-run $(CURDIR)/build/demo/demo.scr $(CURDIR)/build/demo/screen.png; \
+	    SHOTS=6 SHOT_EVERY=4 sh scripts/xvfb-show.sh $(CURDIR)/$(WIN32)/wine-run $(CURDIR)/build/demo/demo.scr \
+	        $(CURDIR)/build/demo/screen.png; \
 	fi
 
 test: build

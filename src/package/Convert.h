@@ -8,6 +8,8 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <type_traits>
+#include <vector>
 
 // Raised when a stored text that must be a number is not one.
 class EConvertError : public std::runtime_error {
@@ -47,3 +49,31 @@ public:
 private:
     std::array<std::uint8_t, N> bytes{};
 };
+
+// Fixed-layout option blocks whose fields are listed once, with their offsets, by a function
+// forEachField(options, visit) that calls visit(offset, field) for each: one-byte fields are
+// stored as bytes, the others as little-endian 32-bit values.
+template <std::size_t N, class Options, class ForEachField>
+Options DecodeBlock(const std::uint8_t* stored, std::size_t size, ForEachField forEachField)
+{
+    const FixedBlock<N> block(stored, size);
+    Options options;
+    forEachField(options, [&block](std::size_t offset, auto& field) {
+        using Field = std::remove_reference_t<decltype(field)>;
+        field = sizeof(Field) == 1 ? static_cast<Field>(block.U8(offset)) : static_cast<Field>(block.U32(offset));
+    });
+    return options;
+}
+
+template <std::size_t N, class Options, class ForEachField>
+std::vector<std::uint8_t> EncodeBlock(const Options& options, ForEachField forEachField)
+{
+    std::vector<std::uint8_t> bytes(N);
+    forEachField(options, [&bytes](std::size_t offset, const auto& field) {
+        if (sizeof field == 1)
+            bytes[offset] = static_cast<std::uint8_t>(field);
+        else
+            WriteLE32(&bytes[offset], static_cast<std::uint32_t>(field));
+    });
+    return bytes;
+}

@@ -2,25 +2,37 @@
 
 #include "../package/Convert.h"
 
+namespace {
+
+// Every field with its offset in the stored block.
+template <class Options, class Visit>
+void ForEachField(Options& o, Visit&& visit)
+{
+    visit(8, o.runAsProgram);
+    visit(20, o.randomPicturePosition);
+    visit(21, o.randomMediaOrder);
+    visit(24, o.mediaPauseSeconds);
+    visit(28, o.musicLoop);
+    visit(32, o.musicPauseSeconds);
+    visit(36, o.musicRandom);
+    visit(37, o.showDialogPicture);
+    visit(38, o.showPublisher);
+    visit(58, o.mediaEmbedded);
+    visit(59, o.musicEmbedded);
+    visit(60, o.backgroundPerPicture);
+    visit(64, o.pictureFit);
+    visit(68, o.filesBesideProgram);
+    visit(76, o.hasImageMedia);
+}
+
+}  // namespace
+
 ProjectOptions ProjectOptions::FromBytes(const std::uint8_t* bytes, std::size_t size)
 {
-    const FixedBlock<kSize> block(bytes, size);
+    return DecodeBlock<kSize, ProjectOptions>(bytes, size, [](auto& o, auto visit) { ForEachField(o, visit); });
+}
 
-    ProjectOptions o;
-    o.runAsProgram = block.I32(8);
-    o.randomPicturePosition = block.U8(20);
-    o.randomMediaOrder = block.U8(21);
-    o.mediaPauseSeconds = block.I32(24);
-    o.musicLoop = block.U8(28);
-    o.musicPauseSeconds = block.I32(32);
-    o.musicRandom = block.U8(36);
-    o.showDialogPicture = block.U8(37);
-    o.showPublisher = block.U8(38);
-    o.mediaEmbedded = block.U8(58);
-    o.musicEmbedded = block.U8(59);
-    o.backgroundPerPicture = block.I32(60);
-    o.pictureFit = block.I32(64);
-    o.filesBesideProgram = block.U8(68);
-    o.hasImageMedia = block.U8(76);
-    return o;
+std::vector<std::uint8_t> ProjectOptions::ToBytes() const
+{
+    return EncodeBlock<kSize>(*this, [](auto& o, auto visit) { ForEachField(o, visit); });
 }

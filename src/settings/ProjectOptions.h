@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 struct ProjectOptions {
     static constexpr std::size_t kSize = 80;
@@ -26,4 +27,6 @@ struct ProjectOptions {
     // Decodes a stored block by offset, little-endian. A shorter block leaves the rest zero; bytes
     // beyond kSize are ignored.
     static ProjectOptions FromBytes(const std::uint8_t* bytes, std::size_t size);
+    // The stored block of these options (kSize bytes; unused bytes zero).
+    std::vector<std::uint8_t> ToBytes() const;
 };

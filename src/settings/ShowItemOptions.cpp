@@ -2,9 +2,6 @@
 
 #include "../package/Convert.h"
 
-#include <array>
-#include <type_traits>
-
 namespace {
 
 // Every field with its offset in the stored block; one-byte fields are flags, the others are
@@ -60,25 +57,10 @@ void ForEachField(Options& o, Visit&& visit)
 
 ShowItemOptions ShowItemOptions::FromBytes(const std::uint8_t* bytes, std::size_t size)
 {
-    const FixedBlock<kSize> b(bytes, size);
-    ShowItemOptions o;
-    ForEachField(o, [&b](std::size_t offset, auto& field) {
-        if constexpr (sizeof field == 1)
-            field = b.U8(offset);
-        else
-            field = static_cast<std::remove_reference_t<decltype(field)>>(b.U32(offset));
-    });
-    return o;
+    return DecodeBlock<kSize, ShowItemOptions>(bytes, size, [](auto& o, auto visit) { ForEachField(o, visit); });
 }
 
 std::vector<std::uint8_t> ShowItemOptions::ToBytes() const
 {
-    std::vector<std::uint8_t> bytes(kSize);
-    ForEachField(*this, [&bytes](std::size_t offset, const auto& field) {
-        if constexpr (sizeof field == 1)
-            bytes[offset] = field;
-        else
-            WriteLE32(&bytes[offset], static_cast<std::uint32_t>(field));
-    });
-    return bytes;
+    return EncodeBlock<kSize>(*this, [](auto& o, auto visit) { ForEachField(o, visit); });
 }

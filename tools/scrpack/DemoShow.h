@@ -1,4 +1,5 @@
-// The demo show: a package of generated pictures in the tables that the player reads.
+// The demo show: a package of landscape pictures in the tables that the player reads, each item
+// with another background kind, caption places and transition family.
 #pragma once
 
 #include "PackageWriter.h"
@@ -6,6 +7,12 @@
 #include <string>
 #include <vector>
 
-// `runtimeLibraries`: files the player writes into its temporary folder before the show (the
-// image library among them), stored under their file names.
-std::vector<PackageTable> DemoShowTables(const std::vector<std::string>& runtimeLibraries = {});
+struct DemoInputs {
+    // Encoded pictures named after the demo pictures (sunrise.jpg, meadow.png, ...); a picture
+    // without a file is stored as a bitmap computed here.
+    std::vector<std::string> pictureFiles;
+    // Files the player writes into its temporary folder before the show (the image library).
+    std::vector<std::string> runtimeLibraries;
+};
+
+std::vector<PackageTable> DemoShowTables(const DemoInputs& inputs = {});
