@@ -4,15 +4,14 @@
 
 #include <commctrl.h>
 
-namespace {
-constexpr UINT_PTR kHookId = 1;
-}
-
+// Each hook is its own subclass (its address is the subclass id), so several hooks on one
+// window each see the messages, the latest first.
 bool TWindowHook::Install(HWND target, Handler newHandler)
 {
     Remove();
     handler = std::move(newHandler);
-    if (!::SetWindowSubclass(target, Procedure, kHookId, reinterpret_cast<DWORD_PTR>(this))) return false;
+    if (!::SetWindowSubclass(target, Procedure, reinterpret_cast<UINT_PTR>(this), reinterpret_cast<DWORD_PTR>(this)))
+        return false;
     window = target;
     return true;
 }
@@ -20,7 +19,7 @@ bool TWindowHook::Install(HWND target, Handler newHandler)
 void TWindowHook::Remove()
 {
     if (!window) return;
-    ::RemoveWindowSubclass(window, Procedure, kHookId);
+    ::RemoveWindowSubclass(window, Procedure, reinterpret_cast<UINT_PTR>(this));
     window = nullptr;
 }
 

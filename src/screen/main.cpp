@@ -18,11 +18,12 @@ constexpr UINT kMsPerMinute = 60000;
 }  // namespace
 
 Tfmain::Tfmain(TScrMode mode, HWND host, const CMyXMLDb& db, CSaverSettings& saverSettings,
-               CVESKGlobeSettings& projectRecord)
+               CVESKGlobeSettings& projectRecord, FramePacer* pacer)
     : runMode(mode),
       settings(saverSettings),
       project(projectRecord),
       screenFiles(TempFolder(), projectRecord, media),
+      transitionPacer(pacer),
       database(db),
       hostWindow(host)
 {

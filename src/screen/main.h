@@ -24,8 +24,9 @@ class CVESKGlobeSettings;
 
 class Tfmain : public TForm {
 public:
+    // `transitionPacer`: how transition frames end; null for the player's own (tests pace them).
     Tfmain(TScrMode runMode, HWND hostWindow, const CMyXMLDb& database, CSaverSettings& settings,
-           CVESKGlobeSettings& project);
+           CVESKGlobeSettings& project, FramePacer* transitionPacer = nullptr);
     ~Tfmain() override;
 
     // Components.
@@ -70,8 +71,7 @@ public:
     std::unique_ptr<TfImageSlideShowPlayer> slideshowPlayer;  // made at the first picture item
     bool itemPlaying = false;        // the current item has started and not yet reported its end
     bool boundSoundPlaying = false;  // the current item's own sound is playing
-    // How transition frames end in the picture player; null for the player's own (tests pace them).
-    FramePacer* transitionPacer = nullptr;
+    FramePacer* transitionPacer;
 
 protected:
     void FormCreate() override;

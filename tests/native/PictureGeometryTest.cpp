@@ -148,3 +148,59 @@ TEST(PictureFit, RandomBelowIsZeroWithoutRoom)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(PictureFit, FittingRuleByMode)
+{
+    const struct {
+        int fit, imgW, imgH;
+        PictureFrame expected;
+    } cases[] = {
+        {0, 800, 600, {800, 600, 800, 600}},                                               // smaller: its own size
+        {0, 3000, 2000, {1620, 1080, 3000, 2000}},                                         // larger: shrunk
+        {1, 3000, 2000, {1620, 1080, 3000, 2000}}, {1, 400, 300, {1440, 1080, 400, 300}},  // scaled up
+        {2, 3000, 2000, {1920, 1080, 1620, 1080}},  // larger: the source is fitted inside
+        {2, 1000, 1200, {1920, 1080, 900, 1080}},   // taller than the frame: fitted too
+        {2, 800, 600, {1920, 1080, 1066, 600}},     // smaller: a frame-shaped cut, past its right edge
+        {3, 400, 300, {1920, 1080, 400, 300}},      // stretched, proportions ignored
+        {7, 4000, 300, {4000, 300, 4000, 300}},     // unknown: own size
+    };
+    for (const auto& c : cases) {
+        const PictureFrame f = FitPicture(c.fit, c.imgW, c.imgH, 1920, 1080);
+        EXPECT_EQ(c.expected.outWidth, f.outWidth) << c.fit << ": " << c.imgW << "x" << c.imgH;
+        EXPECT_EQ(c.expected.outHeight, f.outHeight) << c.fit << ": " << c.imgW << "x" << c.imgH;
+        EXPECT_EQ(c.expected.sourceWidth, f.sourceWidth) << c.fit << ": " << c.imgW << "x" << c.imgH;
+        EXPECT_EQ(c.expected.sourceHeight, f.sourceHeight) << c.fit << ": " << c.imgW << "x" << c.imgH;
+    }
+}
+
+TEST(PictureFit, PlacementCentresOrPicksAtRandomInsideTheFrame)
+{
+    PicturePlace place = PlacePicture(1920, 1080, 800, 600, false);
+    EXPECT_EQ(560, place.x);
+    EXPECT_EQ(240, place.y);
+    place = PlacePicture(1920, 1080, 1620, 1080, false);
+    EXPECT_EQ(150, place.x);
+    EXPECT_EQ(0, place.y);
+    place = PlacePicture(1920, 1080, 1919, 1079, false);  // odd leftovers truncate
+    EXPECT_EQ(0, place.x);
+
+    std::srand(11);
+    place = PlacePicture(1920, 1080, 1920, 1080, true);  // stretched to the frame: no room
+    EXPECT_EQ(0, place.x);
+    EXPECT_EQ(0, place.y);
+    bool yVaried = false;
+    for (int i = 0; i < 50; ++i) {
+        place = PlacePicture(1920, 1080, 1920, 600, true);  // as wide as the frame: only y moves
+        EXPECT_EQ(0, place.x);
+        EXPECT_GE(place.y, 0);
+        EXPECT_LT(place.y, 480);
+        yVaried = yVaried || place.y != 0;
+    }
+    EXPECT_TRUE(yVaried);
+    place = PlacePicture(100, 100, 300, 300, true);  // larger than the frame: anchored at its corner
+    EXPECT_EQ(0, place.x);
+}
+
+}  // namespace

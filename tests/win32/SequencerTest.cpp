@@ -1,0 +1,244 @@
+// The screen window playing picture shows: the order of items, the pauses, stopping, skipping,
+// the preview, and what the picture player leaves on the screen.
+#include "../../src/framework/Handles.h"
+#include "../../src/framework/WindowHook.h"
+#include "../../src/slideshow/ImageSlideShowPlayer.h"
+#include "../support/GdiObjects.h"
+#include "../support/MessagePump.h"
+#include "../support/PictureShows.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+constexpr COLORREF kRed = RGB(220, 30, 30), kGreen = RGB(30, 200, 60), kBlue = RGB(40, 60, 230);
+
+std::vector<PictureItem> ThreeColours()
+{
+    return {ColourItem("red.bmp", kRed), ColourItem("green.bmp", kGreen), ColourItem("blue.bmp", kBlue)};
+}
+
+// The names the sequencer showed, in order.
+std::vector<std::string> ShownNames(const std::string& log)
+{
+    std::vector<std::string> names;
+    const std::string key = "Media name = ";
+    for (std::size_t at = log.find(key); at != std::string::npos; at = log.find(key, at + 1)) {
+        const std::size_t start = at + key.size();
+        names.push_back(log.substr(start, log.find('\n', start) - start));
+    }
+    return names;
+}
+
+// Counts the item ends that reach the screen window, passing them on.
+class FinishCounter {
+public:
+    explicit FinishCounter(HWND window)
+    {
+        hook.Install(window, [this](UINT message, WPARAM, LPARAM, LRESULT&) {
+            if (message == Tfmain::kItemFinished) ++count;
+            return false;
+        });
+    }
+    int count = 0;
+
+private:
+    TWindowHook hook;
+};
+
+// What the window shows, read back from the screen.
+bool WindowShowsBackBuffer(TfImageSlideShowPlayer& player)
+{
+    CComPicture& buffer = player.pictures[1];
+    CComPicture shown;
+    shown.Create(buffer.Width(), buffer.Height(), 0);
+    HDC dc = ::GetDC(player.Handle());
+    ::BitBlt(shown.dc->Handle(), 0, 0, buffer.Width(), buffer.Height(), dc, 0, 0, SRCCOPY);
+    ::ReleaseDC(player.Handle(), dc);
+    ::GdiFlush();
+    return std::equal(shown.surface->Pixels(), shown.surface->Pixels() + buffer.Width() * buffer.Height(),
+                      buffer.surface->Pixels());
+}
+
+TEST(Sequencer, VisitsTheItemsInOrderAndReportsEachEndOnce)
+{
+    PictureShow show(ThreeColours());
+    show.Open(smProgram);
+    ASSERT_TRUE(show.WaitForLog("Media name = ", 4));
+    show.form->busy = true;  // the show halts at its next item
+    PumpFor(300);
+    const std::string log = show.LogText();
+    const std::vector<std::string> names = ShownNames(log);
+    ASSERT_GE(names.size(), 4u);
+    EXPECT_EQ((std::vector<std::string>{"red.bmp", "green.bmp", "blue.bmp", "red.bmp"}),
+              std::vector<std::string>(names.begin(), names.begin() + 4));
+    const int ends = show.LogCount("end a transition show");
+    EXPECT_EQ(static_cast<int>(names.size()), show.LogCount("begin a transition show"));
+    EXPECT_EQ(static_cast<int>(names.size()), ends);
+    EXPECT_EQ(ends, show.LogCount("Show Next media file"));
+    EXPECT_EQ(show.LogCount("Media Count = 3"), static_cast<int>(names.size()));
+}
+
+TEST(Sequencer, WithoutAPauseTheNextItemStartsWhileTheEndIsHandled)
+{
+    PictureShow show(ThreeColours());
+    show.Open(smProgram);
+    ASSERT_EQ(0, show.form->showSetting.CurrentItem());
+    ::SendMessageA(show.window, Tfmain::kItemFinished, 0, 0);
+    EXPECT_EQ(1, show.form->showSetting.CurrentItem());
+    EXPECT_FALSE(show.form->itemTimerArmed);
+    EXPECT_EQ(1, show.LogCount("Media name = green.bmp"));
+}
+
+TEST(Sequencer, ASecondEndDuringThePauseDoesNotRestartIt)
+{
+    std::vector<PictureItem> items = ThreeColours();
+    for (PictureItem& item : items)
+        item.options.transitionsOn = 0;
+    PictureShow show(items);
+    show.project.options.mediaPauseSeconds = 5;
+    show.Open(smProgram);
+    const DWORD start = ::GetTickCount();
+    ::SendMessageA(show.window, Tfmain::kItemFinished, 0, 0);
+    EXPECT_TRUE(show.form->itemTimerArmed);
+    EXPECT_EQ(0, show.form->showSetting.CurrentItem());
+    PumpFor(2000);
+    ::SendMessageA(show.window, Tfmain::kItemFinished, 0, 0);
+    EXPECT_EQ(0, show.form->showSetting.CurrentItem());
+    ASSERT_TRUE(PumpUntil([&] { return show.form->showSetting.CurrentItem() == 1; }, 15000));
+    // Restarted, the wait would have ended 7 s after the first end.
+    EXPECT_LT(::GetTickCount() - start, 6500u);
+}
+
+TEST(Sequencer, StoppingDuringATransitionReportsNoEnd)
+{
+    PictureShow show(ThreeColours());
+    show.pacer.onFrame = [&show](int frame) {
+        if (frame == 3) show.Player()->Stop();
+    };
+    show.Open(smProgram);
+    FinishCounter finishes(show.window);
+    ASSERT_TRUE(show.WaitForLog("end a transition show"));
+    PumpFor(500);
+    EXPECT_EQ(3, show.pacer.frames);
+    EXPECT_EQ(0, finishes.count);
+    EXPECT_EQ(0, show.LogCount("Show Next media file"));
+    EXPECT_EQ(0, show.form->showSetting.CurrentItem());
+}
+
+TEST(Sequencer, ClosingDuringATransitionFreesNothingTheTransitionUses)
+{
+    PictureShow show(ThreeColours());
+    bool playerGoneDuringFrames = false;
+    show.pacer.onFrame = [&show, &playerGoneDuringFrames](int frame) {
+        if (frame == 2) ::PostMessageA(show.window, WM_CLOSE, 0, 0);
+        playerGoneDuringFrames = playerGoneDuringFrames || !::IsWindow(show.Player()->Handle());
+    };
+    show.Open(smProgram);
+    ASSERT_TRUE(PumpUntil([&show] { return !::IsWindow(show.window); }, 10000));
+    EXPECT_FALSE(playerGoneDuringFrames);
+    const std::string log = show.LogText();
+    EXPECT_LT(log.find("Close Query"), log.find("end a transition show"));
+    EXPECT_EQ(0, show.LogCount("Show Next media file"));
+}
+
+TEST(Sequencer, PicturesThatCannotBeDecodedAreSkipped)
+{
+    std::vector<PictureItem> items = ThreeColours();
+    items[1].fileName = "broken.jpg";
+    items[1].bytes = {'n', 'o', 't', ' ', 'a', ' ', 'J', 'P', 'E', 'G'};
+    PictureShow show(items);
+    show.Open(smProgram);
+    ASSERT_TRUE(show.WaitForLog("Media name = blue.bmp"));
+    EXPECT_EQ(1, show.LogCount("picture \"broken.jpg\" skipped"));
+    EXPECT_EQ(1, show.LogCount("begin a transition show"));  // only red's change has started
+}
+
+TEST(Sequencer, PreviewDrawsNoCaptionsAndLeavesTheCursorAlone)
+{
+    std::vector<PictureItem> items = ThreeColours();
+    items[0].options.titleShown = 1;
+    items[0].options.titleColor = RGB(255, 255, 255);
+    items[0].options.titleSize = 20;
+    items[0].options.titlePosition = 1;
+    items[0].title = "Title";
+    PictureShow show(items);
+    show.project.options.pictureFit = 0;  // the 16 × 16 picture keeps its size, in the middle
+    UniqueWindow host(::CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 200, 150, nullptr,
+                                        nullptr, nullptr, nullptr));
+    show.Open(smPreview, host.get());
+    ASSERT_TRUE(show.WaitForLog("end a transition show"));
+    show.form->busy = true;
+    CComPicture& buffer = show.Player()->pictures[1];
+    ASSERT_EQ(200, buffer.Width());
+    const COLORREF background = PixelOf(buffer, 0, 0);
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 100; ++x)
+            ASSERT_EQ(background, PixelOf(buffer, x, y)) << x << ", " << y;
+    EXPECT_EQ(kRed, PixelOf(buffer, 100, 75));
+
+    const int before = ::ShowCursor(TRUE) - 1;
+    ::ShowCursor(FALSE);
+    ::SendMessageA(show.Player()->Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(show.Player()->Handle()),
+                   MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_GE(::ShowCursor(TRUE) - 1, before);
+    ::ShowCursor(FALSE);
+}
+
+TEST(Sequencer, TheWindowAlwaysShowsTheBackBuffer)
+{
+    PictureShow show(ThreeColours());
+    show.Open(smProgram);
+    ASSERT_TRUE(show.WaitForLog("end a transition show", 2));
+    show.form->busy = true;
+    PumpFor(100);
+    TfImageSlideShowPlayer& player = *show.Player();
+    EXPECT_EQ(kGreen, PixelOf(player.pictures[1], 5, 5));
+    EXPECT_TRUE(WindowShowsBackBuffer(player));
+    // A repaint copies the back buffer.
+    HDC dc = ::GetDC(player.Handle());
+    UniqueBrush black(::CreateSolidBrush(0));
+    RECT all{0, 0, player.Width(), player.Height()};
+    ::FillRect(dc, &all, black.get());
+    ::ReleaseDC(player.Handle(), dc);
+    ::InvalidateRect(player.Handle(), nullptr, FALSE);
+    ::UpdateWindow(player.Handle());
+    EXPECT_TRUE(WindowShowsBackBuffer(player));
+}
+
+TEST(Sequencer, HundredsOfChangesEndWithTheObjectsTheyStartedWith)
+{
+    std::vector<PictureItem> items = ThreeColours();
+    for (PictureItem& item : items)
+        item.options.transitionsOn = 0;
+    PictureShow show(items);
+    show.project.options.pictureFit = 0;
+    show.project.options.backgroundPerPicture = 2;  // the small picture alone changes
+    show.Open(smProgram);
+    FinishCounter finishes(show.window);
+    const auto settle = [&show] {
+        show.form->busy = true;
+        PumpFor(300);
+    };
+    const auto runUntil = [&](int changes) {
+        show.form->busy = false;
+        ::PostMessageA(show.window, Tfmain::kItemFinished, 0, 0);
+        return PumpUntil([&] { return finishes.count >= changes; }, 120000);
+    };
+    ASSERT_TRUE(runUntil(10));
+    settle();
+    const int objects = GdiObjectCount();
+    DWORD handles = 0;
+    ::GetProcessHandleCount(::GetCurrentProcess(), &handles);
+
+    ASSERT_TRUE(runUntil(310));
+    settle();
+    DWORD handlesAfter = 0;
+    ::GetProcessHandleCount(::GetCurrentProcess(), &handlesAfter);
+    EXPECT_EQ(objects, GdiObjectCount());
+    EXPECT_EQ(handles, handlesAfter);
+}
+
+}  // namespace
