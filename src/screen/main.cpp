@@ -310,6 +310,8 @@ void Tfmain::ShowItem()
     itemPlaying = true;
     LeavePreviousType(type);
     previousItemType = type;
+    // The background music follows the item's musicOn, and the item's own sound starts, once
+    // there is a sound player; until then no item waits for a sound.
     boundSoundPlaying = false;
 }
 
@@ -354,7 +356,7 @@ void Tfmain::ScheduleNext()
 
 void Tfmain::NextItem()
 {
-    if (busy) return;
+    if (busy || runtimeOver) return;
     if (project.options.mediaPauseSeconds > 0) {
         timer1.SetEnabled(false);
         itemTimerArmed = false;
@@ -375,6 +377,10 @@ void Tfmain::timer3Timer()
     timer3.SetEnabled(false);
     runtimeOver = true;
     FILE_LOG("Maximum run time reached, the show stops");
+    StopItem(previousItemType);
+    timer1.SetEnabled(false);
+    itemTimerArmed = false;
+    if (slideshowPlayer) slideshowPlayer->Hide();
     ::InvalidateRect(Handle(), nullptr, FALSE);
 }
 

@@ -153,7 +153,11 @@ TEST(Sequencer, PicturesThatCannotBeDecodedAreSkipped)
     show.Open(smProgram);
     ASSERT_TRUE(show.WaitForLog("Media name = blue.bmp"));
     EXPECT_EQ(1, show.LogCount("picture \"broken.jpg\" skipped"));
-    EXPECT_EQ(1, show.LogCount("begin a transition show"));  // only red's change has started
+    // Between the broken item and the next one no change began.
+    const std::string log = show.LogText();
+    const std::size_t broken = log.find("Media name = broken.jpg"), next = log.find("Media name = blue.bmp");
+    ASSERT_LT(broken, next);
+    EXPECT_EQ(std::string::npos, log.substr(broken, next - broken).find("begin a transition show"));
 }
 
 TEST(Sequencer, PreviewDrawsNoCaptionsAndLeavesTheCursorAlone)
@@ -169,8 +173,8 @@ TEST(Sequencer, PreviewDrawsNoCaptionsAndLeavesTheCursorAlone)
     UniqueWindow host(::CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 200, 150, nullptr,
                                         nullptr, nullptr, nullptr));
     show.Open(smPreview, host.get());
+    show.form->busy = true;  // the first item stays
     ASSERT_TRUE(show.WaitForLog("end a transition show"));
-    show.form->busy = true;
     CComPicture& buffer = show.Player()->pictures[1];
     ASSERT_EQ(200, buffer.Width());
     const COLORREF background = PixelOf(buffer, 0, 0);
@@ -191,11 +195,11 @@ TEST(Sequencer, TheWindowAlwaysShowsTheBackBuffer)
 {
     PictureShow show(ThreeColours());
     show.Open(smProgram);
-    ASSERT_TRUE(show.WaitForLog("end a transition show", 2));
-    show.form->busy = true;
+    show.form->busy = true;  // the first item stays
+    ASSERT_TRUE(show.WaitForLog("end a transition show"));
     PumpFor(100);
     TfImageSlideShowPlayer& player = *show.Player();
-    EXPECT_EQ(kGreen, PixelOf(player.pictures[1], 5, 5));
+    EXPECT_EQ(kRed, PixelOf(player.pictures[1], 5, 5));
     EXPECT_TRUE(WindowShowsBackBuffer(player));
     // A repaint copies the back buffer.
     HDC dc = ::GetDC(player.Handle());
@@ -239,6 +243,23 @@ TEST(Sequencer, HundredsOfChangesEndWithTheObjectsTheyStartedWith)
     ::GetProcessHandleCount(::GetCurrentProcess(), &handlesAfter);
     EXPECT_EQ(objects, GdiObjectCount());
     EXPECT_EQ(handles, handlesAfter);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Sequencer, WhenTheRunTimeIsOverTheShowStopsOnABlackScreen)
+{
+    PictureShow show(ThreeColours());
+    show.Open(smProgram);
+    ASSERT_TRUE(show.WaitForLog("end a transition show"));
+    show.form->timer3Timer();
+    const int shown = show.LogCount("Media name = ");
+    PumpFor(500);
+    EXPECT_EQ(shown, show.LogCount("Media name = "));
+    EXPECT_FALSE(::IsWindowVisible(show.Player()->Handle()));
+    EXPECT_TRUE(::IsWindow(show.window));
 }
 
 }  // namespace
