@@ -67,6 +67,11 @@ void CopyFirstFrame(IWICImagingFactory& factory, IWICBitmapDecoder& decoder, int
     Check(source->CopyPixels(nullptr, stride, stride * static_cast<UINT>(height),
                              reinterpret_cast<BYTE*>(decoded.Pixels())),
           "Invalid graphic: the picture data is damaged");
+    // The converter may fill the unused fourth byte; GDI compares whole pixels (a transparent
+    // copy's key colour), so every surface keeps it zero.
+    std::uint32_t* pixel = decoded.Pixels();
+    for (std::size_t n = static_cast<std::size_t>(width) * height; n > 0; --n, ++pixel)
+        *pixel &= 0x00FFFFFF;
     bitmap = std::move(decoded);
 }
 

@@ -98,7 +98,8 @@ bool TfImageSlideShowPlayer::Hook(UINT message, WPARAM wParam, LPARAM lParam, LR
             UpdateCursor();
             return false;
         case WM_HELP:
-            ::PostMessageA(parent, message, wParam, lParam);
+            // Its parameter points to a HELPINFO, so the system refuses to post it: it is sent.
+            ::SendMessageA(parent, message, wParam, lParam);
             result = 0;
             return true;
         case TSlideShowThread::kTransitionEnded:

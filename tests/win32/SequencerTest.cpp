@@ -3,6 +3,7 @@
 #include "../../src/framework/Handles.h"
 #include "../../src/framework/WindowHook.h"
 #include "../../src/slideshow/ImageSlideShowPlayer.h"
+#include "../../tools/scrpack/BitmapFile.h"
 #include "../support/GdiObjects.h"
 #include "../support/MessagePump.h"
 #include "../support/PictureShows.h"
@@ -260,6 +261,129 @@ TEST(Sequencer, WhenTheRunTimeIsOverTheShowStopsOnABlackScreen)
     EXPECT_EQ(shown, show.LogCount("Media name = "));
     EXPECT_FALSE(::IsWindowVisible(show.Player()->Handle()));
     EXPECT_TRUE(::IsWindow(show.window));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Sequencer, OtherItemTypesLogTheirPlayerAndTheShowStaysOnThem)
+{
+    std::vector<PictureItem> items = ThreeColours();
+    items.push_back(ColourItem("movie.swf", 0));
+    items.push_back(ColourItem("clip.avi", 0));
+    items.push_back(ColourItem("odd.xyz", 0));
+    items[3].options.mediaType = 1;
+    items[4].options.mediaType = 2;
+    items[5].options.mediaType = 7;
+    PictureShow show(items);
+    show.Open(smProgram);
+    show.form->showSetting.Advance(false);
+    show.form->showSetting.Advance(false);  // blue, so that the next is the movie
+    ::SendMessageA(show.window, Tfmain::kItemFinished, 0, 0);
+    EXPECT_EQ(3, show.form->showSetting.CurrentItem());
+    EXPECT_EQ(1, show.LogCount("Play a flash movie"));
+    EXPECT_FALSE(show.form->DoubleBuffered);
+    EXPECT_FALSE(::IsWindowVisible(show.Player()->Handle()));  // the pictures left the screen
+    PumpFor(300);
+    EXPECT_EQ(3, show.form->showSetting.CurrentItem());  // nobody reports the movie's end
+
+    ::SendMessageA(show.window, Tfmain::kItemFinished, 0, 0);
+    EXPECT_EQ(1, show.LogCount("Play a video movie"));
+    EXPECT_TRUE(show.form->DoubleBuffered);
+    ::SendMessageA(show.window, Tfmain::kItemFinished, 0, 0);
+    EXPECT_EQ(1, show.LogCount("Unknow Media type 7"));
+    EXPECT_EQ(5, show.form->previousItemType == 7 ? show.form->showSetting.CurrentItem() : -1);
+}
+
+// Counts the messages of some kinds that reach a window, passing them on.
+class MessageCounter {
+public:
+    MessageCounter(HWND window, std::vector<UINT> kinds) : kinds(std::move(kinds))
+    {
+        hook.Install(window, [this](UINT message, WPARAM, LPARAM, LRESULT&) {
+            if (std::find(this->kinds.begin(), this->kinds.end(), message) != this->kinds.end()) ++count;
+            return false;
+        });
+    }
+    int count = 0;
+
+private:
+    std::vector<UINT> kinds;
+    TWindowHook hook;
+};
+
+TEST(Sequencer, ThePicturePlayerPassesInputToTheScreenWindow)
+{
+    PictureShow show(ThreeColours());
+    show.Open(smProgram);
+    show.form->busy = true;
+    HWND player = show.Player()->Handle();
+    MessageCounter input(show.window, {WM_KEYDOWN, WM_CHAR, WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_HELP});
+    for (UINT message : {WM_KEYDOWN, WM_CHAR, WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_RBUTTONDOWN})
+        ::SendMessageA(player, message, 0, 0);
+    HELPINFO help{};
+    help.cbSize = sizeof help;
+    EXPECT_EQ(0, ::SendMessageA(player, WM_HELP, 0, reinterpret_cast<LPARAM>(&help)));
+    EXPECT_EQ(1, ::SendMessageA(player, WM_ERASEBKGND, 0, 0));
+    PumpFor(100);
+    EXPECT_EQ(6, input.count);
+}
+
+TEST(Sequencer, SeparatePicturesAreReadBesideTheScreensaver)
+{
+    std::vector<PictureItem> items = ThreeColours();
+    items[0].fileName = "C:\\Art\\red.bmp";  // stored with the author's folder
+    PictureShow show(items);
+    show.project.options.mediaEmbedded = 0;
+    show.project.options.filesBesideProgram = 1;
+    show.project.screensaverPath = show.dir.Path("show.scr");
+    show.dir.Write("red.bmp", MakeBitmapFile(8, 8, [](int, int) { return 0x1E1EDCu; }));
+    show.Open(smProgram);
+    show.form->busy = true;
+    ASSERT_TRUE(show.WaitForLog("end a transition show"));
+    EXPECT_EQ(kRed, PixelOf(show.Player()->pictures[1], 10, 10));
+}
+
+TEST(Sequencer, BackgroundFirstOrPictureAloneRevealOnlyThePicture)
+{
+    for (int perPicture : {0, 2}) {
+        SCOPED_TRACE(perPicture);
+        std::vector<PictureItem> items = ThreeColours();
+        items[0].options.backgroundColor = RGB(0, 0, 90);
+        PictureShow show(items);
+        show.project.options.pictureFit = 0;  // 16 × 16 in the middle
+        show.project.options.backgroundPerPicture = perPicture;
+        show.Open(smProgram);
+        show.form->busy = true;
+        ASSERT_TRUE(show.WaitForLog("end a transition show"));
+        CComPicture& shown = show.Player()->pictures[1];
+        const int cx = shown.Width() / 2, cy = shown.Height() / 2;
+        EXPECT_EQ(kRed, PixelOf(shown, cx, cy));
+        EXPECT_EQ(16, show.Player()->pictures[2].Width());  // the change covered the picture alone
+        // The background is painted first (0) or not at all (2: the window stays black).
+        EXPECT_EQ(perPicture == 0 ? RGB(0, 0, 90) : RGB(0, 0, 0), PixelOf(shown, 3, 3));
+    }
+}
+
+TEST(Sequencer, TransparentPicturesLeaveTheBackgroundWhereTheirKeyColourIs)
+{
+    std::vector<PictureItem> items = ThreeColours();
+    // White around a blue middle: pixel (1, 1) is the key.
+    items[0].bytes = MakeBitmapFile(
+        16, 16, [](int x, int y) { return x >= 4 && x < 12 && y >= 4 && y < 12 ? 0xE63C28u : 0xFFFFFFu; });
+    items[0].options.pictureBlendDraw = 1;
+    items[0].options.backgroundColor = RGB(0, 90, 0);
+    PictureShow show(items);
+    show.project.options.pictureFit = 0;
+    show.Open(smProgram);
+    show.form->busy = true;
+    ASSERT_TRUE(show.WaitForLog("end a transition show"));
+    CComPicture& shown = show.Player()->pictures[1];
+    const int left = (shown.Width() - 16) / 2, top = (shown.Height() - 16) / 2;
+    EXPECT_EQ(kBlue, PixelOf(shown, left + 8, top + 8));
+    EXPECT_EQ(RGB(0, 90, 0), PixelOf(shown, left + 1, top + 1));
+    EXPECT_EQ(RGB(0, 90, 0), PixelOf(shown, left + 14, top + 2));
 }
 
 }  // namespace
