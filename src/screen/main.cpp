@@ -128,17 +128,6 @@ void Tfmain::CloseEvent(const char* name)
     if (name) settings.RaiseCloseEvent(name);
 }
 
-void Tfmain::UpdateCursor()
-{
-    // ShowCursor counts: each hide is matched by exactly one show, so the cursor shows again
-    // whenever exit detection is suspended.
-    const bool hide = WatchesExit();
-    if (hide != cursorHidden) {
-        ::ShowCursor(hide ? FALSE : TRUE);
-        cursorHidden = hide;
-    }
-}
-
 void Tfmain::MoveTest()
 {
     POINT now{};
@@ -164,7 +153,7 @@ bool Tfmain::Hook(UINT message, WPARAM wParam, LPARAM, LRESULT& result)
             result = 1;
             return true;
         case WM_SETCURSOR:
-            UpdateCursor();
+            cursor.Hide(WatchesExit());  // shown again whenever exit detection is suspended
             return false;
         case WM_HELP:
             if (WatchesExit() && LOWORD(wParam) == 0) CloseEvent(CloseEventName(ExitInput::Help, settings.options));
@@ -258,10 +247,7 @@ void Tfmain::FormClose(TCloseAction&)
 void Tfmain::FormDestroy()
 {
     hook.Remove();
-    if (cursorHidden) {
-        ::ShowCursor(TRUE);
-        cursorHidden = false;
-    }
+    cursor.Hide(false);
 }
 
 void Tfmain::timer1Timer()

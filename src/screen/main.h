@@ -5,6 +5,7 @@
 #pragma once
 
 #include "../app/ScrMode.h"
+#include "../framework/CursorHider.h"
 #include "../framework/Form.h"
 #include "../framework/PopupMenu.h"
 #include "../framework/Timer.h"
@@ -84,7 +85,6 @@ private:
     bool Hook(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void Place();
     void ShowTaskbar(bool show);
-    void UpdateCursor();
     void MoveTest();
     bool WatchesExit() const;
     void CloseEvent(const char* name);
@@ -94,5 +94,5 @@ private:
     const CMyXMLDb& database;
     HWND hostWindow;
     TWindowHook hook;
-    bool cursorHidden = false;  // this window hid the cursor and owes it a ShowCursor(TRUE)
+    TCursorHider cursor;
 };

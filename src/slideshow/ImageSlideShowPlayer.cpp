@@ -69,10 +69,7 @@ void TfImageSlideShowPlayer::FormDestroy()
     Stop();
     ::KillTimer(Handle(), kRetryTimer);
     hook.Remove();
-    if (cursorHidden) {
-        ::ShowCursor(TRUE);
-        cursorHidden = false;
-    }
+    cursor.Hide(false);
 }
 
 void TfImageSlideShowPlayer::FormPaint(HDC dc)
@@ -95,7 +92,7 @@ bool TfImageSlideShowPlayer::Hook(UINT message, WPARAM wParam, LPARAM lParam, LR
             result = 1;
             return true;
         case WM_SETCURSOR:
-            UpdateCursor();
+            cursor.Hide(runMode == smSaver && settings.exitSuspended == 0);
             return false;
         case WM_HELP:
             // Its parameter points to a HELPINFO, so the system refuses to post it: it is sent.
@@ -114,16 +111,6 @@ bool TfImageSlideShowPlayer::Hook(UINT message, WPARAM wParam, LPARAM lParam, LR
         default:
             if (message >= WM_MOUSEFIRST && message <= WM_MBUTTONUP) ::PostMessageA(parent, message, wParam, lParam);
             return false;
-    }
-}
-
-void TfImageSlideShowPlayer::UpdateCursor()
-{
-    // One hide at most, matched by one show: the cursor comes back whenever exit detection stops.
-    const bool hide = runMode == smSaver && settings.exitSuspended == 0;
-    if (hide != cursorHidden) {
-        ::ShowCursor(hide ? FALSE : TRUE);
-        cursorHidden = hide;
     }
 }
 
@@ -211,13 +198,7 @@ void TfImageSlideShowPlayer::SingleSurfaceShow()
         CComPicture composed;
         composed.Create(startPicture().Width(), startPicture().Height(), 0);
         backBuffer().Draw(0, 0, startPicture(), SRCCOPY);
-        painter.target = &composed;
-        painter.PaintBackground();
-        PutPicture(picture, frame, composed, place.x, place.y);
-        if (runMode != smPreview) {
-            painter.DrawTitle();
-            painter.DrawDescription();
-        }
+        Compose(composed, picture, frame, place);
         targetPicture().Create(startPicture().Width(), startPicture().Height(), 0);
         composed.Draw(0, 0, targetPicture(), SRCCOPY);
         StartChange(0, 0);
@@ -233,6 +214,21 @@ void TfImageSlideShowPlayer::SingleSurfaceShow()
         PutPicture(picture, frame, targetPicture(), 0, 0);
     }
     StartChange(place.x, place.y);
+}
+
+// A background, the picture at its place, and the captions unless previewing.
+void TfImageSlideShowPlayer::Compose(CComPicture& surface, CComPicture& picture, const PictureFrame& frame,
+                                     const PicturePlace& place)
+{
+    CBackground painter;
+    painter.SetSources(showItem, &project);
+    painter.media = &media;
+    painter.target = &surface;
+    painter.PaintBackground();
+    PutPicture(picture, frame, surface, place.x, place.y);
+    if (runMode == smPreview) return;
+    painter.DrawTitle();
+    painter.DrawDescription();
 }
 
 void TfImageSlideShowPlayer::TwoMonitorShow()
@@ -258,16 +254,7 @@ void TfImageSlideShowPlayer::ComposeMonitor(int monitor)
     CComPicture& size = pictures[monitor == 1 ? 4 : 6];
     CComPicture composed;
     composed.Create(std::max(size.Width(), 1), std::max(size.Height(), 1), 0);
-    CBackground painter;
-    painter.SetSources(showItem, &project);
-    painter.media = &media;
-    painter.target = &composed;
-    painter.PaintBackground();
-    PutPicture(picture, frame, composed, place.x, place.y);
-    if (runMode != smPreview) {
-        painter.DrawTitle();
-        painter.DrawDescription();
-    }
+    Compose(composed, picture, frame, place);
     if (monitor == 1) targetPicture().Create(startPicture().Width(), startPicture().Height(), 0);
     composed.Draw(area.left, area.top, targetPicture(), SRCCOPY);
 }

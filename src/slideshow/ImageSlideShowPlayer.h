@@ -9,6 +9,7 @@
 #pragma once
 
 #include "../app/ScrMode.h"
+#include "../framework/CursorHider.h"
 #include "../framework/Form.h"
 #include "../framework/WindowHook.h"
 #include "ComPicture.h"
@@ -59,7 +60,6 @@ private:
     CComPicture& targetPicture() { return pictures[2]; }
 
     bool Hook(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
-    void UpdateCursor();
     void SingleSurfaceShow();
     void TwoMonitorShow();
     void ComposeMonitor(int monitor);
@@ -69,11 +69,12 @@ private:
     PictureFrame FitAndPlace(const CComPicture& picture, int frameWidth, int frameHeight, PicturePlace& place,
                              bool logFit);
     void PutPicture(CComPicture& picture, const PictureFrame& frame, CComPicture& surface, int x, int y);
+    void Compose(CComPicture& surface, CComPicture& picture, const PictureFrame& frame, const PicturePlace& place);
     void StartChange(int left, int top);
     void SkipItem(const char* reason);
 
     HWND parent;
     TWindowHook hook;
-    bool cursorHidden = false;  // this window hid the cursor and owes it a ShowCursor(TRUE)
-    int skippedInARow = 0;      // items skipped since the last picture shown
+    TCursorHider cursor;
+    int skippedInARow = 0;  // items skipped since the last picture shown
 };
