@@ -387,3 +387,23 @@ TEST(Sequencer, TransparentPicturesLeaveTheBackgroundWhereTheirKeyColourIs)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Sequencer, AnItemWithItsOwnSoundEndsWhenBothHaveEnded)
+{
+    PictureShow show(ThreeColours());
+    show.Open(smProgram);
+    show.form->boundSoundPlaying = true;
+    ::SendMessageA(show.window, Tfmain::kItemFinished, 0, 0);
+    EXPECT_EQ(0, show.form->showSetting.CurrentItem());  // the sound still plays
+    ::SendMessageA(show.window, Tfmain::kBoundSoundFinished, 0, 0);
+    EXPECT_EQ(1, show.form->showSetting.CurrentItem());
+
+    // A sound that ends first changes nothing: the item ends with its picture.
+    show.form->boundSoundPlaying = true;
+    ::SendMessageA(show.window, Tfmain::kBoundSoundFinished, 0, 0);
+    EXPECT_EQ(1, show.form->showSetting.CurrentItem());
+}
+
+}  // namespace
