@@ -32,6 +32,16 @@ int PickAtRandom(const std::string& list)
     return ChooseEffect(list, true, position);
 }
 
+// The list "0;1;2;" of the choices allowed, or `fallback` when none is.
+std::string AllowedList(bool first, bool second, bool third, const char* fallback)
+{
+    std::string list;
+    if (first) list += "0;";
+    if (second) list += "1;";
+    if (third) list += "2;";
+    return list.empty() ? fallback : list;
+}
+
 // The temporary folder exactly as the system reports it (with its final backslash).
 std::string ReportedTempPath()
 {
@@ -67,12 +77,8 @@ void CBackground::PaintBackground()
 {
     if (!target || !showItem) return;
     const ShowItemOptions& options = showItem->options;
-    std::string kinds;
-    if (options.backgroundSolidAllowed) kinds += "0;";
-    if (options.backgroundPictureAllowed) kinds += "1;";
-    if (options.backgroundGradientAllowed) kinds += "2;";
-    if (kinds.empty()) kinds = "0;";
-
+    const std::string kinds = AllowedList(options.backgroundSolidAllowed, options.backgroundPictureAllowed,
+                                          options.backgroundGradientAllowed, "0;");
     switch (PickAtRandom(kinds)) {
         case 0: {
             const COLORREF colour = options.backgroundColorRandom ? presetColors[RandomBelow(13)]
@@ -94,11 +100,8 @@ void CBackground::PaintBackground()
 void CBackground::PaintPicture()
 {
     const ShowItemOptions& options = showItem->options;
-    std::string sources;
-    if (options.pictureBackgroundDesktop) sources += "0;";
-    if (options.pictureBackgroundOwn) sources += "1;";
-    if (options.pictureBackgroundListed) sources += "2;";
-    if (sources.empty()) sources = "1;";
+    const std::string sources = AllowedList(options.pictureBackgroundDesktop, options.pictureBackgroundOwn,
+                                            options.pictureBackgroundListed, "1;");
 
     CComPicture picture;
     const int source = PickAtRandom(sources);

@@ -130,10 +130,10 @@ void CTransitionEffects::Dispatch(int index)
             BandToCenter(5);
             break;
         case 18:
-            BandUp(15, 15);
+            BandUp(15);
             break;
         case 19:
-            BandUp(5, 15);
+            BandUp(5);
             break;
         case 22:
             CenterDiffuse();

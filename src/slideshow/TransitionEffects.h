@@ -86,7 +86,7 @@ private:
 
     // Band family (0-19).
     void BandDown(int thickness);
-    void BandUp(int thickness, int delay);
+    void BandUp(int thickness);
     void BandLeft(int thickness);
     void BandRight(int thickness);
     void BandFromCorner(int thickness, bool rightCorner, bool bottomCorner, int delay);

@@ -33,19 +33,20 @@ std::vector<std::string> ShownNames(const std::string& log)
     return names;
 }
 
-// Counts the item ends that reach the screen window, passing them on.
-class FinishCounter {
+// Counts the messages of some kinds that reach a window, passing them on.
+class MessageCounter {
 public:
-    explicit FinishCounter(HWND window)
+    MessageCounter(HWND window, std::vector<UINT> kinds) : kinds(std::move(kinds))
     {
         hook.Install(window, [this](UINT message, WPARAM, LPARAM, LRESULT&) {
-            if (message == Tfmain::kItemFinished) ++count;
+            if (std::find(this->kinds.begin(), this->kinds.end(), message) != this->kinds.end()) ++count;
             return false;
         });
     }
     int count = 0;
 
 private:
+    std::vector<UINT> kinds;
     TWindowHook hook;
 };
 
@@ -120,7 +121,7 @@ TEST(Sequencer, StoppingDuringATransitionReportsNoEnd)
         if (frame == 3) show.Player()->Stop();
     };
     show.Open(smProgram);
-    FinishCounter finishes(show.window);
+    MessageCounter finishes(show.window, {Tfmain::kItemFinished});
     ASSERT_TRUE(show.WaitForLog("end a transition show"));
     PumpFor(500);
     EXPECT_EQ(3, show.pacer.frames);
@@ -222,7 +223,7 @@ TEST(Sequencer, HundredsOfChangesEndWithTheObjectsTheyStartedWith)
     show.project.options.pictureFit = 0;
     show.project.options.backgroundPerPicture = 2;  // the small picture alone changes
     show.Open(smProgram);
-    FinishCounter finishes(show.window);
+    MessageCounter finishes(show.window, {Tfmain::kItemFinished});
     const auto settle = [&show] {
         show.form->busy = true;
         PumpFor(300);
@@ -295,23 +296,6 @@ TEST(Sequencer, OtherItemTypesLogTheirPlayerAndTheShowStaysOnThem)
     EXPECT_EQ(1, show.LogCount("Unknow Media type 7"));
     EXPECT_EQ(5, show.form->previousItemType == 7 ? show.form->showSetting.CurrentItem() : -1);
 }
-
-// Counts the messages of some kinds that reach a window, passing them on.
-class MessageCounter {
-public:
-    MessageCounter(HWND window, std::vector<UINT> kinds) : kinds(std::move(kinds))
-    {
-        hook.Install(window, [this](UINT message, WPARAM, LPARAM, LRESULT&) {
-            if (std::find(this->kinds.begin(), this->kinds.end(), message) != this->kinds.end()) ++count;
-            return false;
-        });
-    }
-    int count = 0;
-
-private:
-    std::vector<UINT> kinds;
-    TWindowHook hook;
-};
 
 TEST(Sequencer, ThePicturePlayerPassesInputToTheScreenWindow)
 {

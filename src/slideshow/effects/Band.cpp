@@ -75,7 +75,7 @@ void CTransitionEffects::BandDown(int t)
     }
 }
 
-void CTransitionEffects::BandUp(int t, int delay)
+void CTransitionEffects::BandUp(int t)
 {
     const int columns = (targetWidth + t) / t;
     ShownSpans shown;
@@ -84,7 +84,7 @@ void CTransitionEffects::BandUp(int t, int delay)
             const int y = std::max(0, p - Random(kOvershoot));
             shown.Show(i, y, targetHeight, [&](int y0, int y1) { Reveal(t * i, y0, t, y1 - y0); });
         }
-        if (!EndFrame(delay)) break;
+        if (!EndFrame(15)) break;
     }
 }
 
