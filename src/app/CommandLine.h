@@ -1,7 +1,7 @@
 // Reading the screensaver command line: the arguments, and the run-mode switch with its window.
 #pragma once
 
-#include "ScrMode.h"
+#include "../diagnostics/ScrMode.h"
 
 #include <cstdint>
 #include <string>
@@ -22,6 +22,9 @@ struct ModeArgument {
 // Reads the switch after the program name: "/p 1234", "/P:1234", "-l1234", "p 1234", "/c",
 // "/c:5678", "/s", "/a 99". No switch gives smConfigure; an unknown letter keeps `current`.
 ModeArgument ParseModeArgument(std::string_view commandLine, TScrMode current);
+
+// The log text of a run mode: "start mode : …"; null for smNone.
+const char* StartModeText(TScrMode mode);
 
 // True when a screensaver file's name says it was started as a program (".exe" anywhere, any case).
 bool IsProgramFileName(std::string_view path);

@@ -4,7 +4,7 @@
 #include "../framework/Application.h"
 #include "../framework/Dpi.h"
 #include "../screen/main.h"
-#include "FileLog.h"
+#include "../diagnostics/FileLog.h"
 #include "app.h"
 
 #include <windows.h>

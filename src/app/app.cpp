@@ -6,7 +6,7 @@
 #include "../platform/System.h"
 #include "../slideshow/ComPicture.h"
 #include "CommandLine.h"
-#include "FileLog.h"
+#include "../diagnostics/FileLog.h"
 #include "SystemIntegration.h"
 
 #include <algorithm>

@@ -6,7 +6,7 @@
 #include "../package/XMLDb.h"
 #include "../settings/SaverSettings.h"
 #include "../settings/VESKGlobeSettings.h"
-#include "ScrMode.h"
+#include "../diagnostics/ScrMode.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 #include "Payloads.h"
 
-#include "../app/FileLog.h"
+#include "../diagnostics/FileLog.h"
 #include "../platform/File.h"
 #include "XMLDb.h"
 #include "XMLTable.h"

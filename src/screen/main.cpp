@@ -1,6 +1,6 @@
 #include "main.h"
 
-#include "../app/FileLog.h"
+#include "../diagnostics/FileLog.h"
 #include "../app/SystemIntegration.h"
 #include "../framework/Application.h"
 #include "../package/Payloads.h"
@@ -248,112 +248,6 @@ void Tfmain::FormDestroy()
 {
     hook.Remove();
     cursor.Hide(false);
-}
-
-void Tfmain::timer1Timer()
-{
-    NextItem();
-}
-
-// ---- the sequencer ----------------------------------------------------------------------------
-
-void Tfmain::StopItem(std::int32_t type)
-{
-    if (type == 0 && slideshowPlayer) slideshowPlayer->Stop();
-}
-
-void Tfmain::ShowItem()
-{
-    StopItem(previousItemType);
-    itemPlaying = false;
-    FILE_LOG("Media Count = %d", static_cast<int>(showSetting.ItemCount()));
-    FILE_LOG("Media name = %s", showSetting.filename.c_str());
-
-    const std::int32_t type = showSetting.options.mediaType;
-    switch (type) {
-        case 0:
-            DoubleBuffered = true;
-            if (!slideshowPlayer) {
-                slideshowPlayer = std::make_unique<TfImageSlideShowPlayer>(Handle(), runMode, media, project, settings);
-                slideshowPlayer->pacer = transitionPacer;
-            }
-            slideshowPlayer->ShowPicture(showSetting);
-            break;
-        case 1:
-            // Flash movies have no player yet: the show stays on the item, as on an unknown type.
-            FILE_LOG("Play a flash movie");
-            DoubleBuffered = false;
-            break;
-        case 2:
-            // Videos have no player yet: the show stays on the item, as on an unknown type.
-            DoubleBuffered = true;
-            FILE_LOG("Play a video movie");
-            break;
-        default:
-            FILE_LOG("Unknow Media type %d", static_cast<int>(type));
-            break;
-    }
-    itemPlaying = true;
-    LeavePreviousType(type);
-    previousItemType = type;
-    // The background music follows the item's musicOn, and the item's own sound starts, once
-    // there is a sound player; until then no item waits for a sound.
-    boundSoundPlaying = false;
-}
-
-// The previous type's player leaves the screen when another type takes over.
-void Tfmain::LeavePreviousType(std::int32_t type)
-{
-    const bool changed = previousItemType != type;
-    if (previousItemType == 0 && slideshowPlayer) {
-        if (changed)
-            slideshowPlayer->Hide();
-        else
-            ::ShowWindow(slideshowPlayer->Handle(), SW_SHOW);
-    }
-}
-
-void Tfmain::ItemFinished()
-{
-    itemPlaying = false;
-    if (boundSoundPlaying) return;  // the item ends when its sound ends
-    FILE_LOG("Show Next media file");
-    ScheduleNext();
-}
-
-void Tfmain::BoundSoundFinished()
-{
-    boundSoundPlaying = false;
-    if (!itemPlaying) ScheduleNext();
-}
-
-void Tfmain::ScheduleNext()
-{
-    const std::int32_t seconds = project.options.mediaPauseSeconds;
-    if (seconds <= 0) {
-        NextItem();
-        return;
-    }
-    if (itemTimerArmed) return;
-    timer1.SetInterval(static_cast<unsigned>(seconds) * 1000u);
-    timer1.SetEnabled(true);
-    itemTimerArmed = true;
-}
-
-void Tfmain::NextItem()
-{
-    if (busy || runtimeOver) return;
-    if (project.options.mediaPauseSeconds > 0) {
-        timer1.SetEnabled(false);
-        itemTimerArmed = false;
-    }
-    showSetting.Advance(project.options.randomMediaOrder == 1);
-    ShowItem();
-}
-
-void Tfmain::timer2Timer()
-{
-    timer2.SetEnabled(false);
 }
 
 void Tfmain::timer3Timer()

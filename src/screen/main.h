@@ -4,13 +4,13 @@
 // required, hides the taskbar while it runs and undoes everything when it closes.
 #pragma once
 
-#include "../app/ScrMode.h"
+#include "../diagnostics/ScrMode.h"
 #include "../framework/CursorHider.h"
 #include "../framework/Form.h"
 #include "../framework/PopupMenu.h"
 #include "../framework/Timer.h"
 #include "../framework/WindowHook.h"
-#include "../package/ScreenFiles.h"
+#include "ScreenFiles.h"
 #include "../settings/Media.h"
 #include "../settings/MediaSetting.h"
 

@@ -1,6 +1,6 @@
 #include "MediaSetting.h"
 
-#include "../app/FileLog.h"
+#include "../diagnostics/FileLog.h"
 #include "../package/Payloads.h"
 #include "../package/XMLDb.h"
 #include "../platform/File.h"

@@ -1,7 +1,7 @@
 #include "SaverSettings.h"
 
-#include "../app/FileLog.h"
-#include "../framework/Handles.h"
+#include "../diagnostics/FileLog.h"
+#include "../platform/win32/SystemHandles.h"
 
 #include <vector>
 

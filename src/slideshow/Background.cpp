@@ -1,6 +1,6 @@
 #include "Background.h"
 
-#include "../app/FileLog.h"
+#include "../diagnostics/FileLog.h"
 #include "../package/XMLDb.h"
 #include "../package/XMLTable.h"
 #include "../platform/File.h"

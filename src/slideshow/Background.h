@@ -8,7 +8,7 @@
 //   painter.Paint(runMode);          // background, then captions unless previewing
 #pragma once
 
-#include "../app/ScrMode.h"
+#include "../diagnostics/ScrMode.h"
 
 #include <windows.h>
 

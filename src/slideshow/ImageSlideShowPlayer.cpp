@@ -1,6 +1,6 @@
 #include "ImageSlideShowPlayer.h"
 
-#include "../app/FileLog.h"
+#include "../diagnostics/FileLog.h"
 #include "../framework/ImageReader.h"
 #include "../screen/MonitorGeometry.h"
 #include "../settings/MediaSetting.h"

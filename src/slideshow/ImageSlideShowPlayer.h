@@ -8,7 +8,7 @@
 //   player.Stop();                      // when the show moves on or closes
 #pragma once
 
-#include "../app/ScrMode.h"
+#include "../diagnostics/ScrMode.h"
 #include "../framework/CursorHider.h"
 #include "../framework/Form.h"
 #include "../framework/WindowHook.h"

@@ -1,6 +1,6 @@
 #include "TransitionEffects.h"
 
-#include "../app/FileLog.h"
+#include "../diagnostics/FileLog.h"
 #include "../framework/DCGuards.h"
 #include "../framework/Handles.h"
 #include "ComPicture.h"

@@ -1,6 +1,6 @@
 // The diagnostic log: its line layout, and the file that switches it on.
-#include "../../src/app/FileLog.h"
-#include "../../src/app/LogFormat.h"
+#include "../../src/diagnostics/FileLog.h"
+#include "../../src/diagnostics/LogFormat.h"
 #include "../support/TempDir.h"
 
 #include <gtest/gtest.h>

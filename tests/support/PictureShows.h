@@ -2,7 +2,7 @@
 // screen window with a pacer that never sleeps, and the log.
 #pragma once
 
-#include "../../src/app/FileLog.h"
+#include "../../src/diagnostics/FileLog.h"
 #include "../../src/package/XMLDb.h"
 #include "../../src/screen/main.h"
 #include "../../src/settings/SaverSettings.h"

@@ -1,6 +1,6 @@
 // The transition engine and the built effect families, run against a real window with a pacer
 // that records each frame's delay instead of sleeping.
-#include "../../src/app/FileLog.h"
+#include "../../src/diagnostics/FileLog.h"
 #include "../../src/framework/Handles.h"
 #include "../../src/slideshow/ComPicture.h"
 #include "../../src/slideshow/FramePacer.h"

@@ -1,6 +1,6 @@
 // The diagnostic log beside the running program, with the system's module path and tick count.
 // This program runs alone in its folder, so the log file beside it is its own.
-#include "../../src/app/FileLog.h"
+#include "../../src/diagnostics/FileLog.h"
 #include "../support/TempDir.h"
 
 #include <gtest/gtest.h>

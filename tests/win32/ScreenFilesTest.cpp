@@ -1,5 +1,5 @@
 // The files a screen window copies out of the package for Flash movies and videos.
-#include "../../src/package/ScreenFiles.h"
+#include "../../src/screen/ScreenFiles.h"
 #include "../../src/package/XMLDb.h"
 #include "../../src/settings/Media.h"
 #include "../../src/settings/MediaSetting.h"

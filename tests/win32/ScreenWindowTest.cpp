@@ -1,6 +1,6 @@
 // The screen window with real windows and real messages: placement, exit conditions, the close
 // query and the taskbar.
-#include "../../src/app/FileLog.h"
+#include "../../src/diagnostics/FileLog.h"
 #include "../../src/package/XMLDb.h"
 #include "../../src/screen/MonitorGeometry.h"
 #include "../../src/screen/main.h"

@@ -5,7 +5,7 @@
 #include "../settings/Media.h"
 #include "../settings/MediaSetting.h"
 #include "../settings/VESKGlobeSettings.h"
-#include "Payloads.h"
+#include "../package/Payloads.h"
 
 #include <algorithm>
 

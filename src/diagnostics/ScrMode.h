@@ -11,6 +11,3 @@ enum TScrMode : std::int32_t {
     smSaver = 4,           // "s": full screen
     smProgram = 5,         // started as a program: the project says so, or the file is an .exe
 };
-
-// The log text of a run mode: "start mode : …"; null for smNone.
-const char* StartModeText(TScrMode mode);
