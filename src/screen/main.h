@@ -82,6 +82,9 @@ protected:
     void FormDestroy() override;
 
 private:
+    // FormCreate's steps; UndoStart takes back what they changed when one fails.
+    void StartShow();
+    void UndoStart();
     bool Hook(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void Place();
     void ShowTaskbar(bool show);
