@@ -14,8 +14,7 @@ bool CharacterCloses(const SaverOptions& o, std::int32_t code)
 {
     const auto character = static_cast<std::int8_t>(code & 0xFF);
     const auto key = static_cast<std::int8_t>(o.closeKey & 0xFF);
-    return (o.closeOnKey && character == key) || (o.closeOnEsc && code == kEsc) ||
-           (o.closeOnEnter && code == kEnter);
+    return (o.closeOnKey && character == key) || (o.closeOnEsc && code == kEsc) || (o.closeOnEnter && code == kEnter);
 }
 }  // namespace
 

@@ -1,10 +1,10 @@
 #include "main.h"
 
 #include "../diagnostics/FileLog.h"
-#include "../settings/SystemIntegration.h"
 #include "../framework/Application.h"
 #include "../package/Payloads.h"
 #include "../settings/SaverSettings.h"
+#include "../settings/SystemIntegration.h"
 #include "../settings/VESKGlobeSettings.h"
 #include "../slideshow/ImageSlideShowPlayer.h"
 #include "ExitRules.h"

@@ -10,9 +10,9 @@
 #include "../framework/PopupMenu.h"
 #include "../framework/Timer.h"
 #include "../framework/WindowHook.h"
-#include "ScreenFiles.h"
 #include "../settings/Media.h"
 #include "../settings/MediaSetting.h"
+#include "ScreenFiles.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,7 +1,7 @@
 // The files a screen window copies out of the package for Flash movies and videos.
-#include "../../src/screen/ScreenFiles.h"
 #include "../../src/package/Payloads.h"
 #include "../../src/package/XMLDb.h"
+#include "../../src/screen/ScreenFiles.h"
 #include "../../src/settings/Media.h"
 #include "../../src/settings/MediaSetting.h"
 #include "../../src/settings/VESKGlobeSettings.h"

@@ -1,9 +1,9 @@
 // The screen window playing picture shows: the order of items, the pauses, stopping, skipping,
 // the preview, and what the picture player leaves on the screen.
 #include "../../src/framework/Handles.h"
+#include "../../src/framework/WindowHook.h"
 #include "../../src/package/Convert.h"
 #include "../../src/package/Payloads.h"
-#include "../../src/framework/WindowHook.h"
 #include "../../src/slideshow/ImageSlideShowPlayer.h"
 #include "../../tools/scrpack/BitmapFile.h"
 #include "../support/GdiObjects.h"

@@ -1,6 +1,6 @@
 // The player's dealings with the system's screensaver settings, on the NT family.
-#include "../../src/settings/SystemIntegration.h"
 #include "../../src/framework/Handles.h"
+#include "../../src/settings/SystemIntegration.h"
 #include "../support/Processes.h"
 #include "../support/Registry.h"
 #include "../support/TempDir.h"
