@@ -176,7 +176,7 @@ TEST_F(ManifestTest, ExtractingAndBuildingAgainGivesTheSameBytes)
     std::ostringstream out2, err2;
     ASSERT_EQ(0, BuildShow(dir.Path("files/show.json"), dir.Path("second.scr"), "", out2, err2, false)) << err2.str();
     EXPECT_EQ(ReadFileBytes(dir.Path("first.scr")), ReadFileBytes(dir.Path("second.scr")));
-    EXPECT_EQ("bytes of intro.xml", ReadFileText(dir.Path("files/aux/intro.xml")));
+    EXPECT_EQ("bytes of intro.xml", ReadFileText(dir.Path("files/auxfiles/intro.xml")));
     EXPECT_EQ("bytes of ping.wav", ReadFileText(dir.Path("files/music/ping.wav")));
 }
 

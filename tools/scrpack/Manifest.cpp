@@ -512,7 +512,8 @@ std::string BaseName(const std::string& path)
 
 std::string ShowManifest::PathOf(const std::string& file) const
 {
-    return std::filesystem::path(file).is_absolute() ? file : folder + file;
+    const std::filesystem::path path(file);
+    return path.is_absolute() || path.has_root_directory() ? file : folder + file;
 }
 
 bool Utf8ToLatin1(const std::string& utf8, std::string& latin1)

@@ -73,7 +73,8 @@ int BuildShow(const std::string& manifestPath, const std::string& outputPath, co
 
     std::string imageLibrary;
     if (!playerPath.empty()) {
-        const std::string beside = (std::filesystem::path(playerPath).parent_path() / "Expic.dll").string();
+        const std::string beside =
+            std::filesystem::absolute(std::filesystem::path(playerPath).parent_path() / "Expic.dll").string();
         if (std::filesystem::is_regular_file(beside)) imageLibrary = beside;
     }
     const std::string partial = outputPath + ".part";

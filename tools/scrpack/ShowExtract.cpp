@@ -203,7 +203,8 @@ private:
         const std::string key = LowerCase(name);
         if (const auto it = auxPaths.find(key); it != auxPaths.end()) return it->second;
         for (table ? table->First() : 0; table && !table->Eof(); table->Next())
-            if (LowerCase(table->ReadText("name")) == key) return auxPaths[key] = files.Write(*table, "accfile", "aux");
+            if (LowerCase(table->ReadText("name")) == key)
+                return auxPaths[key] = files.Write(*table, "accfile", "auxfiles");
         throw EDamaged("no auxiliary file named \"" + Utf8(name) + "\"");
     }
 

@@ -2,7 +2,7 @@
 //
 //   ExtractShow("demo.scr", "demo-files", std::cout, std::cerr);   // demo-files/show.json, media/...
 //
-// The folder receives media/ (pictures, movies, videos), music/ (tracks and bound sounds), aux/
+// The folder receives media/ (pictures, movies, videos), music/ (tracks and bound sounds), auxfiles/
 // (auxiliary files), libraries/ (runtime libraries) and dialog/ (the dialog picture), each file
 // under its stored name, and show.json naming every option and text explicitly, so that building
 // it gives the package's bytes again.
