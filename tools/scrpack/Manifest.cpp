@@ -105,7 +105,7 @@ ManifestItem DefaultItem()
     o.titleSize = 28;
     o.descSize = 16;
     o.titlePosition = 0;  // top centre
-    o.descPosition = 4;   // bottom centre
+    o.descPosition = 3;   // bottom centre
     o.backgroundSolidAllowed = 1;
     o.transitionsOn = 1;
     o.randomEffect = 1;
