@@ -60,8 +60,8 @@ int CTransitionEffects::SetStretchMode(int mode)
 
 bool CTransitionEffects::IsBuilt(int index)
 {
-    return (index >= 0 && index <= 19) || index == 22 || index == 23 || (index >= 32 && index <= 37) ||
-           (index >= 120 && index <= 128);
+    return (index >= 0 && index <= 58) || (index >= 89 && index <= 94) || index == 99 ||
+           (index >= 120 && index <= 128) || (index >= 141 && index <= 160);
 }
 
 void CTransitionEffects::Dispatch(int index)
@@ -135,11 +135,41 @@ void CTransitionEffects::Dispatch(int index)
         case 19:
             BandUp(5);
             break;
+        case 20:
+            BlockSpiralCells(false);
+            break;
+        case 21:
+            BlockSpiralCells(true);
+            break;
         case 22:
             CenterDiffuse();
             break;
         case 23:
             CenterEnvelop();
+            break;
+        case 24:
+            Checkerboard(false, false, false);
+            break;
+        case 25:
+            Checkerboard(false, false, true);
+            break;
+        case 26:
+            Checkerboard(true, false, false);
+            break;
+        case 27:
+            Checkerboard(true, false, true);
+            break;
+        case 28:
+            Checkerboard(true, true, false);
+            break;
+        case 29:
+            Checkerboard(true, true, true);
+            break;
+        case 30:
+            Checkerboard(false, true, false);
+            break;
+        case 31:
+            Checkerboard(false, true, true);
             break;
         case 32:
             CircleSweep(0, h, 0, 2);
@@ -161,6 +191,92 @@ void CTransitionEffects::Dispatch(int index)
             CircleSweep(1 + Random(w - 1), y, 0, 4);
             break;
         }
+        case 38:
+            CrossWipe(false);
+            break;
+        case 39:
+            CrossWipe(true);
+            break;
+        case 40:
+            Diamond(false);
+            break;
+        case 41:
+            Diamond(true);
+            break;
+        case 42:
+            EllipseFromCenter();
+            break;
+        case 43:
+            EllipseToCenter();
+            break;
+        case 44: {
+            const int y = 1 + Random(h - 1);  // y is drawn first
+            EllipseRandom(1 + Random(w - 1), y);
+            break;
+        }
+        case 45:
+            FanWipe(true);
+            break;
+        case 46:
+            FanWipe(false);
+            break;
+        case 47:
+            IncreaseShow();
+            break;
+        case 48:
+            InterlacedLines(false, false, false, 10);
+            break;
+        case 49:
+            InterlacedLines(false, false, true, 10);
+            break;
+        case 50:
+            InterlacedLines(true, true, false, 5);
+            break;
+        case 51:
+            InterlacedLines(true, true, true, 5);
+            break;
+        case 52:
+            InterlacedLines(true, false, false, 5);
+            break;
+        case 53:
+            InterlacedLines(true, false, true, 5);
+            break;
+        case 54:
+            InterlacedLines(false, true, false, 5);
+            break;
+        case 55:
+            InterlacedLines(false, true, true, 5);
+            break;
+        case 56:
+            RandomLines(false);
+            break;
+        case 57:
+            RandomLines(true);
+            break;
+        case 58:
+            Mosaic();
+            break;
+        case 89:
+            MultiBox(false);
+            break;
+        case 90:
+            MultiBox(true);
+            break;
+        case 91:
+            MultiWipe(false, true);
+            break;
+        case 92:
+            MultiWipe(true, true);
+            break;
+        case 93:
+            MultiWipe(false, false);
+            break;
+        case 94:
+            MultiWipe(true, false);
+            break;
+        case 99:
+            RandomCrossLines();
+            break;
         case 120:
             StretchFrom(2, 1);
             break;
@@ -187,6 +303,66 @@ void CTransitionEffects::Dispatch(int index)
             break;
         case 128:
             StretchFrom(1, -1);
+            break;
+        case 141:
+            WedgeWipe(false, false);
+            break;
+        case 142:
+            WedgeWipe(true, true);
+            break;
+        case 143:
+            WedgeWipe(true, false);
+            break;
+        case 144:
+            WedgeWipe(false, true);
+            break;
+        case 145:
+            WindowBlind(false, false);
+            break;
+        case 146:
+            WindowBlind(true, true);
+            break;
+        case 147:
+            WindowBlind(true, false);
+            break;
+        case 148:
+            WindowBlind(false, true);
+            break;
+        case 149:
+            WipeFromCorner(false, true);
+            break;
+        case 150:
+            WipeFromCorner(false, false);
+            break;
+        case 151:
+            WipeFromCorners(false);
+            break;
+        case 152:
+            WipeFromCorner(true, true);
+            break;
+        case 153:
+            WipeFromCorner(true, false);
+            break;
+        case 154:
+            WipeFromCorners(true);
+            break;
+        case 155:
+            WipeToCorners(false);
+            break;
+        case 156:
+            WipeToCorners(true);
+            break;
+        case 157:
+            ZigZag(false, false);
+            break;
+        case 158:
+            ZigZag(true, true);
+            break;
+        case 159:
+            ZigZag(true, false);
+            break;
+        case 160:
+            ZigZag(false, true);
             break;
         default:
             break;  // outside -1..160: nothing runs

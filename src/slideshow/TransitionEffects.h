@@ -100,6 +100,47 @@ private:
     // Stretch family (120-128): the target stretched into a rectangle growing from an anchor
     // (-1 left or top, 0 centre, 1 right or bottom, per axis; 2 spans the axis).
     void StretchFrom(int anchorX, int anchorY);
+    // Block family (20, 21): an 8 x 8 grid revealed one cell per frame along a spiral.
+    void BlockSpiralCells(bool toCenter);
+    // Checkerboard family (24-31): lines of a 20 x 20 grid, even cells in a first pass and odd
+    // cells in a second; lines are rows or columns, the first pass starts at the first or last
+    // line, and a rebound runs the second pass back.
+    void Checkerboard(bool columns, bool fromLastLine, bool rebound);
+    // Cross wipe family (38, 39).
+    void CrossWipe(bool toCenter);
+    // Diamond family (40, 41).
+    void Diamond(bool toCenter);
+    // Ellipse family (42-44).
+    void EllipseFromCenter();
+    void EllipseToCenter();
+    void EllipseRandom(int centreX, int centreY);
+    // Fan wipe family (45, 46).
+    void FanWipe(bool clockwise);
+    // Increase show family (47).
+    void IncreaseShow();
+    // Line family (48-55): interlaced 2-pixel lines in two passes; lines are rows or columns,
+    // drawn forward from 0 or backward from the far edge; a rebound runs the second pass back.
+    void InterlacedLines(bool columns, bool backward, bool rebound, int delay);
+    // Lines and Mosaic family (56-58).
+    void RandomLines(bool columns);
+    void Mosaic();
+    // Multi-Box family (89, 90).
+    void MultiBox(bool toCenter);
+    // Multi-Wipe family (91-94): triangles from one corner of every cell.
+    void MultiWipe(bool rightCorner, bool bottomCorner);
+    // Random crossLines family (99).
+    void RandomCrossLines();
+    // Wedge wipe family (141-144): the wedge opens at the top edge; `sideways` turns it to open
+    // at the left edge, `fromFarEdge` at the bottom (or right) edge.
+    void WedgeWipe(bool sideways, bool fromFarEdge);
+    // Window blind family (145-148).
+    void WindowBlind(bool columns, bool backward);
+    // Wipe family (149-156): triangles from the picture's corners.
+    void WipeFromCorner(bool rightCorner, bool bottomCorner);
+    void WipeFromCorners(bool topRightPair);
+    void WipeToCorners(bool topRightPair);
+    // Zig-zag family (157-160): a 20 x 20 grid revealed one cell per frame along a snake.
+    void ZigZag(bool columns, bool fromFarEnd);
 
     // Sets `step` for one effect's run and puts the caller's value back, also after an abort.
     class StepOverride {

@@ -3,6 +3,7 @@
 #include "../../src/diagnostics/FileLog.h"
 #include "../../src/framework/Handles.h"
 #include "../../src/slideshow/ComPicture.h"
+#include "../../src/slideshow/EffectCellOrders.h"
 #include "../../src/slideshow/FramePacer.h"
 #include "../../src/slideshow/TransitionEffects.h"
 #include "../support/GdiObjects.h"
@@ -11,9 +12,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <map>
 #include <memory>
 #include <sstream>
+#include <stdexcept>
 
 namespace {
 
@@ -32,6 +36,20 @@ public:
 
 private:
     int stopAtFrame;
+};
+
+// Records like RecordingPacer and lets a test look at the surfaces after every frame.
+class WatchingPacer : public RecordingPacer {
+public:
+    explicit WatchingPacer(std::function<void()> watch) : watch(std::move(watch)) {}
+    bool EndFrame(int delay) override
+    {
+        watch();
+        return RecordingPacer::EndFrame(delay);
+    }
+
+private:
+    std::function<void()> watch;
 };
 
 COLORREF StartPixel(int x, int y)
@@ -139,15 +157,62 @@ public:
     int objectsBefore = 0, objectsAfter = 0;  // GDI objects around the change
 };
 
-// The delay of every built effect, by index.
+// What the description of each family fixes: its delay, whether a final copy follows the frame
+// loop (so an aborted change still ends with the whole picture), and its frame count.
+struct Family {
+    int first, last;
+    int delay;
+    bool finalCopyAfterLoop;
+    int (*frames)(int w, int h, int step);  // the most frames the description allows
+    bool exact;                             // the description fixes the frame count
+};
+
+int Larger(int a, int b)
+{
+    return a > b ? a : b;
+}
+
+const Family kFamilies[] = {
+    {0, 19, 0, false, [](int w, int h, int s) { return (Larger(w, h) + 51) / s + 1; }, false},  // Band
+    {20, 21, 30, false, [](int, int, int) { return 64; }, true},                                // Block
+    {22, 23, 5, true, [](int w, int h, int) { return (w < h ? w : h) / 2 + 1; }, false},        // Center
+    {24, 31, 20, false, [](int, int, int) { return 40; }, true},                                // Checkerboard
+    {32, 37, 1, false, [](int w, int h, int) { return w + h + 4; }, false},                     // Circle
+    {38, 39, 2, true, [](int w, int, int) { return w / 2 + 2; }, false},                        // Cross wipe
+    {40, 41, 2, true, [](int w, int, int) { return w + 1; }, false},                            // Diamond
+    {42, 42, 2, true, [](int w, int h, int) { return (w + h) / 2 + 2; }, false},                // Ellipse
+    {43, 43, 2, true, [](int w, int h, int) { return (w < h ? w : h) / 2 + 1; }, false},
+    {44, 44, 2, true, [](int w, int h, int) { return w + h; }, false},
+    {45, 46, 2, false, [](int w, int, int) { return w / 2 + 3; }, false},   // Fan wipe
+    {47, 47, 10, true, [](int, int, int) { return 100; }, true},            // Increase show
+    {48, 49, 10, false, [](int, int h, int) { return h / 2 + 3; }, false},  // Line down
+    {50, 53, 5, false, [](int w, int, int) { return w / 2 + 3; }, false},   // Line left, right
+    {54, 55, 5, false, [](int, int h, int) { return h / 2 + 3; }, false},   // Line up
+    {56, 56, 8, false, [](int, int h, int) { return h / 2 + 1; }, true},    // Lines
+    {57, 57, 8, false, [](int w, int, int) { return w / 2 + 1; }, true},
+    {58, 58, 8, false, [](int, int, int) { return 400; }, true},                         // Mosaic
+    {89, 90, 2, true, [](int w, int, int) { return w / 20 + 2; }, false},                // Multi-Box
+    {91, 94, 1, true, [](int w, int, int) { return w / 10 + 2; }, false},                // Multi-Wipe
+    {99, 99, 5, false, [](int w, int, int) { return w / 2 + 1; }, true},                 // Random crossLines
+    {120, 128, 2, true, [](int w, int h, int) { return Larger(w, h) / 2 + 1; }, false},  // Stretch
+    {141, 144, 2, true, [](int w, int h, int) { return (w + h) / 2 + 4; }, false},       // Wedge wipe
+    {145, 148, 30, false, [](int, int, int) { return 20; }, true},                       // Window blind
+    {149, 156, 2, true, [](int w, int, int) { return w + 1; }, false},                   // Wipe
+    {157, 160, 25, true, [](int, int, int) { return 400; }, true},                       // Zig-zag
+};
+
+const Family& FamilyOf(int index)
+{
+    for (const Family& family : kFamilies)
+        if (index >= family.first && index <= family.last) return family;
+    throw std::out_of_range("no expectations for a built effect");
+}
+
+// The Band family's delays differ by member.
 int DelayOf(int index)
 {
-    static const std::map<int, int> delays = {
-        {0, 20},  {1, 20},  {2, 20},  {3, 20},  {4, 10},  {5, 10},  {6, 20},  {7, 20},  {8, 10},  {9, 10}, {10, 10},
-        {11, 10}, {12, 10}, {13, 10}, {14, 15}, {15, 15}, {16, 15}, {17, 15}, {18, 15}, {19, 15}, {22, 5}, {23, 5}};
-    if (index >= 32 && index <= 37) return 1;
-    if (index >= 120 && index <= 128) return 2;
-    return delays.at(index);
+    static const int bandDelays[] = {20, 20, 20, 20, 10, 10, 20, 20, 10, 10, 10, 10, 10, 10, 15, 15, 15, 15, 15, 15};
+    return index <= 19 ? bandDelays[index] : FamilyOf(index).delay;
 }
 
 std::vector<int> BuiltEffects()
@@ -158,19 +223,15 @@ std::vector<int> BuiltEffects()
     return built;
 }
 
-bool FinalCopyFollowsTheLoop(int index)
-{
-    return index == 22 || index == 23 || (index >= 120 && index <= 128);
-}
-
 struct Placement {
     int width, height, left, top;
 };
-const Placement kPlacements[] = {{120, 90, 0, 0}, {61, 37, 23, 31}, {50, 40, 7, 9}};
+// Even and odd sizes, the whole window, smaller than it and away from its corner, wide and tall.
+const Placement kPlacements[] = {{120, 90, 0, 0}, {61, 37, 23, 31}, {50, 40, 7, 9}, {37, 71, 60, 11}};
 
 class EveryEffect : public ::testing::TestWithParam<int> {};
 
-TEST_P(EveryEffect, RevealsTheWholeTargetOnlyInItsPlaceAtItsDelay)
+TEST_P(EveryEffect, RevealsTheWholeTargetOnlyInItsPlaceAtItsDelayWithinItsFrames)
 {
     const int index = GetParam();
     for (const Placement& p : kPlacements) {
@@ -183,6 +244,12 @@ TEST_P(EveryEffect, RevealsTheWholeTargetOnlyInItsPlaceAtItsDelay)
         EXPECT_EQ("", stage.BufferMismatch(true));
         EXPECT_TRUE(stage.WindowMatchesBuffer());
         ASSERT_FALSE(pacer.delays.empty());
+        const Family& family = FamilyOf(index);
+        const int frames = family.frames(p.width, p.height, 25);
+        if (family.exact)
+            EXPECT_EQ(frames, pacer.calls);
+        else
+            EXPECT_LE(pacer.calls, frames);
         for (int delay : pacer.delays)
             ASSERT_EQ(DelayOf(index), delay);
         EXPECT_EQ(25, engine->step);
@@ -202,7 +269,7 @@ TEST_P(EveryEffect, StopsWithinOneFrameAndStillRestoresItsState)
     EXPECT_EQ(1u, pacer.delays.size());
     EXPECT_EQ(25, engine->step);
     EXPECT_EQ(BLACKONWHITE, ::GetStretchBltMode(stage.buffer.dc->Handle()));
-    EXPECT_EQ("", stage.BufferMismatch(FinalCopyFollowsTheLoop(index)));
+    EXPECT_EQ("", stage.BufferMismatch(FamilyOf(index).finalCopyAfterLoop));
     EXPECT_TRUE(stage.WindowMatchesBuffer());
 }
 
@@ -301,6 +368,123 @@ TEST(Effects, TenThousandFramesKeepTheGdiObjectCount)
         EXPECT_GT(pacer.calls, 10000);
         EXPECT_EQ(stage.objectsBefore, stage.objectsAfter);
     }
+    {
+        RecordingPacer pacer;
+        stage.Run(40, 10000, 2, 0, 0, 25, pacer);  // Diamond from center: two regions every frame
+        EXPECT_EQ(10000, pacer.calls);
+        EXPECT_EQ(stage.objectsBefore, stage.objectsAfter);
+    }
+}
+
+// Cells of a grid over the target of the stage: which are shown whole, which not at all.
+struct Grid {
+    int cellWidth, cellHeight, width, height;
+
+    // 1: every pixel of the cell (cut to the target) shows the target; 0: none does; -1: some.
+    int Shown(Stage& stage, int row, int column) const
+    {
+        int shown = 0, total = 0;
+        for (int y = row * cellHeight; y < (row + 1) * cellHeight && y < height; ++y)
+            for (int x = column * cellWidth; x < (column + 1) * cellWidth && x < width; ++x, ++total)
+                shown += stage.TargetPixelShown(x, y);
+        return shown == total ? 1 : shown == 0 ? 0 : -1;
+    }
+};
+
+TEST(EffectFamilies, BlockRevealsOneWholeCellPerFrameAlongTheSpiral)
+{
+    for (int index : {20, 21}) {
+        SCOPED_TRACE(index);
+        Stage stage(120, 90);
+        const Grid grid{120 / 8 + 1, 90 / 8 + 1, 120, 90};
+        std::vector<GridCell> order;
+        std::vector<bool> seen(64, false);
+        WatchingPacer pacer([&] {
+            for (int cell = 0; cell < 64; ++cell) {
+                const int shown = grid.Shown(stage, cell / 8, cell % 8);
+                ASSERT_NE(-1, shown) << "cell " << cell << " is half shown";
+                if (shown && !seen[cell]) order.push_back({cell / 8, cell % 8});
+                seen[cell] = seen[cell] || shown;
+            }
+        });
+        stage.Run(index, 120, 90, 0, 0, 25, pacer);
+        std::vector<GridCell> spiral = BlockSpiral();
+        if (index == 21) std::reverse(spiral.begin(), spiral.end());
+        EXPECT_EQ(spiral, order);  // one new cell per frame, each once
+    }
+}
+
+TEST(EffectFamilies, CheckerboardShowsACheckerboardAfterThe1stPassAndThePictureAfterThe2nd)
+{
+    for (int index = 24; index <= 31; ++index) {
+        SCOPED_TRACE(index);
+        Stage stage(120, 90);
+        const Grid grid{(120 + 20) / 20, (90 + 20) / 20, 120, 90};
+        int frame = 0;
+        WatchingPacer pacer([&] {
+            if (++frame != 20) return;
+            for (int row = 0; row * grid.cellHeight < 90; ++row)
+                for (int column = 0; column * grid.cellWidth < 120; ++column)
+                    ASSERT_EQ((row + column) % 2 == 0, grid.Shown(stage, row, column) == 1) << row << ", " << column;
+        });
+        stage.Run(index, 120, 90, 0, 0, 25, pacer);
+        EXPECT_EQ(40, frame);
+        EXPECT_EQ("", stage.BufferMismatch(true));
+    }
+}
+
+// Every frame shows exactly one line (a pair of rows or columns) that was not shown before.
+TEST(EffectFamilies, LinesAndRandomCrossLinesCopyEveryPairOfLinesOnce)
+{
+    const struct {
+        int index;
+        bool columns;
+    } cases[] = {{56, false}, {57, true}, {99, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.index);
+        // Random crossLines copies a random row pair too, but 26 pairs cannot cover 90 rows, so
+        // only the columns become whole.
+        Stage stage(120, 90);
+        const int width = 51, height = c.index == 99 ? 90 : 37;
+        const int lines = (c.columns ? width : height);
+        std::vector<bool> seen(lines, false);
+        std::vector<int> pairs;
+        WatchingPacer pacer([&] {
+            std::vector<int> added;
+            for (int line = 0; line < lines; ++line) {
+                bool whole = true;
+                for (int along = 0; along < (c.columns ? height : width) && whole; ++along)
+                    whole = c.columns ? stage.TargetPixelShown(line, along) : stage.TargetPixelShown(along, line);
+                if (whole && !seen[line]) added.push_back(line);
+                seen[line] = seen[line] || whole;
+            }
+            ASSERT_FALSE(added.empty());
+            ASSERT_EQ(0, added.front() % 2);
+            ASSERT_EQ(added.front() + 1 < lines ? 2u : 1u, added.size());
+            pairs.push_back(added.front() / 2);
+        });
+        stage.Run(c.index, width, height, 0, 0, 25, pacer);
+        EXPECT_EQ(static_cast<std::size_t>(lines / 2 + 1), pairs.size());
+        EXPECT_EQ("", stage.BufferMismatch(true));
+    }
+}
+
+TEST(EffectFamilies, EllipseRandomGrowsItsCircleFromAPointOfThePictureWhereverItIsPlaced)
+{
+    // A small picture far from the window's corner: a centre taken in window coordinates would
+    // lie outside it, and the first frames would show nothing.
+    Stage stage(120, 90);
+    int shown = 0, frame = 0;
+    WatchingPacer pacer([&] {
+        if (++frame != 4) return;
+        for (int y = 0; y < 20; ++y)
+            for (int x = 0; x < 20; ++x)
+                shown += stage.TargetPixelShown(x, y);
+    });
+    stage.Run(44, 20, 20, 90, 60, 25, pacer);
+    EXPECT_GT(shown, 0);
+    EXPECT_LT(shown, 400);
+    EXPECT_EQ("", stage.BufferMismatch(false));
 }
 
 }  // namespace
