@@ -1,7 +1,7 @@
 # The two commands of the README:
 #   make demo   build everything and run the demo show
 #   make test   build everything and run every test
-# Helpers: make build, make fuzz [FUZZ_SECONDS=60], make bench, make clean.
+# Helpers: make build, make fuzz [FUZZ_SECONDS=60], make bench, make gallery, make clean.
 
 NATIVE := build/native
 WIN32 := build/win32
@@ -12,7 +12,7 @@ FUZZ_SECONDS ?= 60
 
 CMAKE_FLAGS := -G Ninja -Wno-dev
 
-.PHONY: demo test build deps native win32 fuzz bench clean
+.PHONY: demo test build deps native win32 fuzz bench gallery clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -80,6 +80,12 @@ bench: deps
 	@WINEPREFIX=$(CURDIR)/$(WIN32)/wine/prefix-x11 wineserver -k 2>/dev/null || true
 	@echo "== picture ready against a plain decode, 6000 x 4000 JPEG"
 	@cd $(WIN32)/bench && ../wine-run ./picture_bench.exe
+
+# Every built transition effect as a strip of five moments: one PNG per family and the contact
+# sheet build/gallery/catalogue.png.
+gallery: win32
+	@mkdir -p build/gallery
+	@$(WIN32)/wine-run $(WIN32)/gallery.exe build/gallery
 
 clean:
 	rm -rf build
