@@ -17,7 +17,8 @@ void CTransitionEffects::WedgeWipe(bool sideways, bool fromFarEdge)
     const auto place = [=](std::vector<POINT> points) {
         for (POINT& p : points) {
             if (sideways) std::swap(p.x, p.y);
-            if (fromFarEdge) (sideways ? p.x : p.y) = (sideways ? w : h) - (sideways ? p.x : p.y);
+            if (fromFarEdge && sideways) p.x = w - p.x;
+            if (fromFarEdge && !sideways) p.y = h - p.y;
         }
         return points;
     };
