@@ -3,7 +3,8 @@
 // back buffer and one message pump. Frames are paced without sleeping, so the time is drawing (and
 // pumping) alone. Goal at both sizes: median effect ≤ 1.5 R, worst ≤ 5 R.
 //
-//   effects_bench [FRAMES]     frames per effect at most (default 200)
+//   effects_bench [FRAMES [FIRST LAST]]   frames per effect at most (default 200); only the effects
+//                                         FIRST..LAST (default all)
 #include "../src/framework/Application.h"
 #include "../src/framework/Handles.h"
 #include "../src/slideshow/ComPicture.h"
@@ -80,7 +81,7 @@ struct Measure {
 };
 
 // R and every built effect at one size.
-std::vector<Measure> MeasureAt(Size size, int maxFrames, double& reference)
+std::vector<Measure> MeasureAt(Size size, int maxFrames, int first, int last, double& reference)
 {
     UniqueWindow window(::CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, size.width,
                                           size.height, nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr));
@@ -92,7 +93,7 @@ std::vector<Measure> MeasureAt(Size size, int maxFrames, double& reference)
 
     std::vector<Measure> measures;
     for (int index = 0; index < CTransitionEffects::kEffectCount; ++index) {
-        if (!CTransitionEffects::IsBuilt(index)) continue;
+        if (!CTransitionEffects::IsBuilt(index) || index < first || index > last) continue;
         TimingPacer pacer(maxFrames);
         TransitionRequest request{window.get(), &start, &target, &buffer, index, true, 0, 0, 25, nullptr};
         CTransitionEffects engine(pacer);
@@ -121,10 +122,13 @@ void Summary(const char* label, std::vector<Measure> measures)
 int main(int argc, char** argv)
 {
     const int maxFrames = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
+    const int first = argc > 3 ? std::atoi(argv[2]) : 0;
+    const int last = argc > 3 ? std::atoi(argv[3]) : CTransitionEffects::kEffectCount - 1;
     Application.Initialize();
     double references[2];
-    const std::vector<Measure> small = MeasureAt(kSizes[0], maxFrames, references[0]);
-    const std::vector<Measure> large = MeasureAt(kSizes[1], maxFrames, references[1]);
+    const std::vector<Measure> small = MeasureAt(kSizes[0], maxFrames, first, last, references[0]);
+    const std::vector<Measure> large = MeasureAt(kSizes[1], maxFrames, first, last, references[1]);
+    if (small.empty()) return 1;
     for (int i = 0; i < 2; ++i)
         std::printf("R (full frame to window and back buffer, one pump) = %.3f ms at %d x %d\n", references[i],
                     kSizes[i].width, kSizes[i].height);

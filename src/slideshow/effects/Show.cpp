@@ -44,13 +44,15 @@ void CTransitionEffects::ShowComb(bool rows)
 }
 
 // Even line k shows the picture's line k + offset, odd line k its line k - offset; lines whose
-// source lies outside the picture keep the start picture.
+// source lies outside the picture keep the start picture. While the offset is above half the size
+// the even and the odd lines lie in two separate bands, and the window gets each on its own.
 void CTransitionEffects::CombFrame(bool rows, int offset)
 {
     const int w = targetWidth, h = targetHeight;
     if (rows) {
         for (int y = 0; y + offset < h; y += 2)
             RevealAt(0, y, w, 1, 0, y + offset);
+        FlushFrame();
         for (int y = offset + 1; y < h; y += 2)
             RevealAt(0, y, w, 1, 0, y - offset);
         return;
@@ -61,13 +63,20 @@ void CTransitionEffects::CombFrame(bool rows, int offset)
     if (x1 <= x0 || y1 <= y0) return;
     const std::uint32_t* source = targetPicture->surface->Pixels();
     std::uint32_t* buffer = backBuffer->surface->Pixels();
+    const int evenEnd = std::min(x1, w - offset), oddStart = std::max(x0, offset + 1);
     for (int y = y0; y < y1; ++y) {
         const std::uint32_t* from = source + static_cast<std::size_t>(y) * w;
         std::uint32_t* to = buffer + static_cast<std::size_t>(top + y) * bufferWidth + left;
-        for (int x = x0 + (x0 & 1); x < x1 && x + offset < w; x += 2)
+        for (int x = x0 + (x0 & 1); x < evenEnd; x += 2)
             to[x] = from[x + offset];
-        for (int x = std::max(x0, offset + 1) | 1; x < x1; x += 2)
+    }
+    if (evenEnd > x0) MarkDrawn(x0, y0, evenEnd - x0, y1 - y0);
+    FlushFrame();
+    for (int y = y0; y < y1; ++y) {
+        const std::uint32_t* from = source + static_cast<std::size_t>(y) * w;
+        std::uint32_t* to = buffer + static_cast<std::size_t>(top + y) * bufferWidth + left;
+        for (int x = oddStart | 1; x < x1; x += 2)
             to[x] = from[x - offset];
     }
-    MarkDrawn(x0, y0, x1 - x0, y1 - y0);
+    if (x1 > oddStart) MarkDrawn(oddStart, y0, x1 - oddStart, y1 - y0);
 }
