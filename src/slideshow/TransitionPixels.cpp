@@ -105,18 +105,27 @@ void CTransitionEffects::StretchPart(const RECT& part, const RECT& source)
     const auto sourceOf = [](int offset, int size, int sourceSize) {
         return static_cast<int>((2LL * offset + 1) * sourceSize / (2LL * size));
     };
-    std::vector<int> columns(static_cast<std::size_t>(x1 - x0));
-    for (int x = x0; x < x1; ++x)
-        columns[x - x0] = source.left + sourceOf(x - part.left, width, sourceWidth);
+    // An enlarged row is runs of one source pixel each: the runs are found once, then filled.
+    struct Run {
+        int x, length, sourceX;
+    };
+    std::vector<Run> runs;
+    for (int x = x0; x < x1; ++x) {
+        const int sourceX = source.left + sourceOf(x - part.left, width, sourceWidth);
+        if (runs.empty() || runs.back().sourceX != sourceX)
+            runs.push_back({x, 1, sourceX});
+        else
+            ++runs.back().length;
+    }
     for (int y = y0; y < y1; ++y) {
         const std::uint32_t* sourceRow =
             from + static_cast<std::size_t>(source.top + sourceOf(y - part.top, height, sourceHeight)) * targetWidth;
         std::uint32_t* row = to + static_cast<std::size_t>(top + y) * bufferWidth + left;
         if (sourceWidth == width) {
-            std::memcpy(row + x0, sourceRow + columns[0], static_cast<std::size_t>(x1 - x0) * 4);
+            std::memcpy(row + x0, sourceRow + runs.front().sourceX, static_cast<std::size_t>(x1 - x0) * 4);
         } else {
-            for (int x = x0; x < x1; ++x)
-                row[x] = sourceRow[columns[x - x0]];
+            for (const Run& run : runs)
+                std::fill_n(row + run.x, run.length, sourceRow[run.sourceX]);
         }
     }
     MarkDrawn(x0, y0, x1 - x0, y1 - y0);
@@ -151,6 +160,7 @@ bool CTransitionEffects::RunSlides(std::vector<Slide>& slides, int limit, bool p
                 RestoreStart(behind[i]);
             slide.shown = shown;
             slide.offset = offset;
+            FlushFrame();  // parts move apart from each other: the window gets each on its own
         }
         if (!EndFrame(delay)) return false;
     }
