@@ -139,7 +139,7 @@ private:
     };
     // Moves the slides together: the front d = 0, step, 2 step, ... while d < limit; each offset
     // comes d closer to 0 on its axis, on the y axis trunc(d × H / W) when `proportional` (a
-    // corner). False when the change was stopped.
+    // corner). Each part reaches the window on its own. False when the change was stopped.
     bool RunSlides(std::vector<Slide>& slides, int limit, bool proportional, int delay);
 
     // Move family (59-88): the motions, each member a heading, a step and a pause (0: none).
