@@ -1,13 +1,12 @@
 #!/bin/sh
-# Builds the demo show: the computed pictures, converted into the formats the demo stores them in,
-# packed behind the player together with the image library.
+# Builds the demo show from its manifest: the computed pictures, converted into the formats the
+# manifest names, then packed behind the player (with the image library beside it) by scrpack.
 # usage: make-demo.sh NATIVE-BUILD WIN32-BUILD OUTPUT-FOLDER
 set -eu
 native=$1 win32=$2 out=$3
+here=$(dirname "$0")
 mkdir -p "$out/pictures"
-arguments="$out/pictures/arguments"
-: >"$arguments"
-"$native/demopack" --bitmaps "$out/pictures" >"$out/pictures/list"
+"$native/demopictures" "$out/pictures" >"$out/pictures/list"
 tab=$(printf '\t')
 while IFS="$tab" read -r bitmap format; do
   picture="${bitmap%.bmp}.$format"
@@ -18,8 +17,6 @@ while IFS="$tab" read -r bitmap format; do
     tif) convert "$bitmap" -compress lzw "$picture" ;;
     *) convert "$bitmap" "$picture" ;;
   esac
-  printf -- '--picture\n%s\n' "$picture" >>"$arguments"
 done <"$out/pictures/list"
-# One argument per line: the paths have no line breaks.
-tr '\n' '\0' <"$arguments" | xargs -0 "$native/demopack" "$out/demo.scr" "$win32/player.scr" \
-  --library "$win32/Expic.dll"
+cp "$here/../demo/show.json" "$out/show.json"
+"$native/scrpack" build "$out/show.json" -o "$out/demo.scr" --player "$win32/player.scr"

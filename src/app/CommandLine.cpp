@@ -108,17 +108,3 @@ bool IsProgramFileName(std::string_view path)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return lower.find(".exe") != std::string::npos;
 }
-
-std::string ExpandInstallCommand(std::string_view commandTemplate, std::string_view path)
-{
-    std::string command;
-    for (std::size_t at = 0; at < commandTemplate.size();) {
-        if (commandTemplate.compare(at, 2, "%l") == 0) {
-            command += path;
-            at += 2;
-        } else {
-            command += commandTemplate[at++];
-        }
-    }
-    return command;
-}

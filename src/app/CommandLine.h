@@ -28,6 +28,3 @@ const char* StartModeText(TScrMode mode);
 
 // True when a screensaver file's name says it was started as a program (".exe" anywhere, any case).
 bool IsProgramFileName(std::string_view path);
-
-// The install command: `commandTemplate` with every "%l" (lower case only) replaced by `path`.
-std::string ExpandInstallCommand(std::string_view commandTemplate, std::string_view path);

@@ -1,10 +1,10 @@
 // The program's entry. The diagnostic log is created first and destroyed last, so everything in
 // between can be traced; an exception that escapes the run is shown to the user, and the run
 // still ends through Shutdown.
+#include "../diagnostics/FileLog.h"
 #include "../framework/Application.h"
 #include "../framework/Dpi.h"
 #include "../screen/main.h"
-#include "../diagnostics/FileLog.h"
 #include "app.h"
 
 #include <windows.h>

@@ -1,13 +1,13 @@
 #include "app.h"
 
+#include "../diagnostics/FileLog.h"
 #include "../framework/Application.h"
 #include "../package/Convert.h"
 #include "../package/Payloads.h"
 #include "../platform/System.h"
+#include "../settings/SystemIntegration.h"
 #include "../slideshow/ComPicture.h"
 #include "CommandLine.h"
-#include "../diagnostics/FileLog.h"
-#include "SystemIntegration.h"
 
 #include <algorithm>
 #include <cctype>
@@ -75,6 +75,7 @@ bool CScreensaverApp::Run()
     }
 
     database.Open(path, ReadPackageOffset(path));
+    if (TempFolder().empty()) FILE_LOG("the temporary folder cannot be used: the show goes on without its files");
     ExtractRuntimeLibraries(database);
     project.SetDatabase(database);
     project.OpenTable();
@@ -128,9 +129,11 @@ bool CScreensaverApp::Run()
 // The screen as it was before the show, offered to the show as a background picture.
 void CScreensaverApp::SaveDesktopSnapshot()
 {
+    const std::string temp = TempFolder();
+    if (temp.empty()) return;
     CComPicture snapshot;
     snapshot.CaptureScreen(settings.options.screenIndex);
-    if (snapshot.surface) snapshot.SaveToFile(TempFolder() + "veskdsk.bmp");
+    if (snapshot.surface) snapshot.SaveToFile(temp + "veskdsk.bmp");
 }
 
 HWND CScreensaverApp::ParseModeArgument()

@@ -2,11 +2,11 @@
 // file, loads the project record and the user's settings, and decides the run mode.
 #pragma once
 
+#include "../diagnostics/ScrMode.h"
 #include "../framework/Handles.h"
 #include "../package/XMLDb.h"
 #include "../settings/SaverSettings.h"
 #include "../settings/VESKGlobeSettings.h"
-#include "../diagnostics/ScrMode.h"
 
 #include <windows.h>
 

@@ -7,6 +7,18 @@
 #include <windowsx.h>
 
 namespace {
+// Sets a flag for the life of a scope, also when the scope is left by an exception.
+class ScopedFlag {
+public:
+    explicit ScopedFlag(bool& flag) : flag(flag) { flag = true; }
+    ~ScopedFlag() { flag = false; }
+    ScopedFlag(const ScopedFlag&) = delete;
+    ScopedFlag& operator=(const ScopedFlag&) = delete;
+
+private:
+    bool& flag;
+};
+
 const char kFormClass[] = "TForm";
 
 void RegisterFormClass(WNDPROC procedure)
@@ -72,9 +84,14 @@ void TForm::Hide()
 
 void TForm::Close()
 {
-    if (!window || closed) return;
+    // A close request dispatched while the query runs (its question pumps messages) is not a
+    // second question: only the running query's answer closes the form.
+    if (!window || closed || queryRunning) return;
     bool canClose = true;
-    FormCloseQuery(canClose);
+    {
+        const ScopedFlag running(queryRunning);
+        FormCloseQuery(canClose);
+    }
     if (!canClose) return;
     TCloseAction action = caFree;
     FormClose(action);

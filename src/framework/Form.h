@@ -81,5 +81,6 @@ private:
 
     HWND window = nullptr;
     int left = 0, top = 0, width = 800, height = 600;
-    bool closed = false;  // FormClose has run
+    bool closed = false;        // FormClose has run
+    bool queryRunning = false;  // FormCloseQuery is running
 };

@@ -51,14 +51,14 @@ private:
 };
 
 // Fixed-layout option blocks whose fields are listed once, with their offsets, by a function
-// forEachField(options, visit) that calls visit(offset, field) for each: one-byte fields are
+// forEachField(options, visit) that calls visit(offset, field, name) for each: one-byte fields are
 // stored as bytes, the others as little-endian 32-bit values.
 template <std::size_t N, class Options, class ForEachField>
 Options DecodeBlock(const std::uint8_t* stored, std::size_t size, ForEachField forEachField)
 {
     const FixedBlock<N> block(stored, size);
     Options options;
-    forEachField(options, [&block](std::size_t offset, auto& field) {
+    forEachField(options, [&block](std::size_t offset, auto& field, const char*) {
         using Field = std::remove_reference_t<decltype(field)>;
         field = sizeof(Field) == 1 ? static_cast<Field>(block.U8(offset)) : static_cast<Field>(block.U32(offset));
     });
@@ -69,7 +69,7 @@ template <std::size_t N, class Options, class ForEachField>
 std::vector<std::uint8_t> EncodeBlock(const Options& options, ForEachField forEachField)
 {
     std::vector<std::uint8_t> bytes(N);
-    forEachField(options, [&bytes](std::size_t offset, const auto& field) {
+    forEachField(options, [&bytes](std::size_t offset, const auto& field, const char*) {
         if (sizeof field == 1)
             bytes[offset] = static_cast<std::uint8_t>(field);
         else

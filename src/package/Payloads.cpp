@@ -44,7 +44,8 @@ std::string WithFinalSeparator(std::string folder)
 
 std::string TempFolder()
 {
-    return WithFinalSeparator(SystemTempFolder());
+    const std::string folder = SystemTempFolder();
+    return folder.empty() ? folder : WithFinalSeparator(folder);
 }
 
 std::string DigitName(std::string_view name)
@@ -80,6 +81,10 @@ std::optional<std::string> ContainedPath(const std::string& folder, std::string_
 
 bool SaveValueToFile(CMyXMLTable& table, const std::string& field, const std::string& path, bool skipWhenSame)
 {
+    if (table.ValueOutsideTable(field)) {
+        FILE_LOG("%s not written: its stored value lies outside its table", path.c_str());
+        return false;
+    }
     if (skipWhenSame && FileExists(path)) {
         TCompareStream existing(path);
         if (table.CopyBinaryToStream(field, existing) && existing.Same()) return true;
@@ -88,9 +93,14 @@ bool SaveValueToFile(CMyXMLTable& table, const std::string& field, const std::st
     if (folderEnd != std::string::npos) CreateFolders(path.substr(0, folderEnd));
     TFileStream out;
     if (!out.Create(path)) return false;
-    // An empty value leaves an empty file, as the stored file was empty.
-    table.CopyBinaryToStream(field, out);
-    return true;
+    // An empty value leaves an empty file, as the stored file was empty; a copy that fails part-way
+    // leaves nothing, so no truncated library or file is taken for a whole one.
+    const bool copied = table.CopyBinaryToStream(field, out) || table.ValueSize(field) == 0;
+    out.Close();
+    if (copied) return true;
+    FILE_LOG("%s not written: its stored value could not be read whole", path.c_str());
+    RemoveFile(path);
+    return false;
 }
 
 void ExtractRuntimeLibraries(const CMyXMLDb& db)
@@ -99,6 +109,10 @@ void ExtractRuntimeLibraries(const CMyXMLDb& db)
     libraries.SetLoadBinaryFields(false);
     if (!libraries.Open(db, "runtimelib")) return;
     const std::string temp = TempFolder();
+    if (temp.empty()) {
+        FILE_LOG("runtime libraries not written: there is no temporary folder");
+        return;
+    }
     for (libraries.First(); !libraries.Eof(); libraries.Next()) {
         const std::string name = libraries.ReadText("name");
         const auto target = ContainedPath(temp, name);

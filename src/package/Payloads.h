@@ -12,7 +12,8 @@ class CMyXMLTable;
 // The folder with a final path separator, added when it has none.
 std::string WithFinalSeparator(std::string folder);
 
-// The system's temporary folder, with its final separator.
+// The system's temporary folder, with its final separator; empty when the system cannot tell
+// (or its path does not fit), so that nothing is ever written to the root of the current drive.
 std::string TempFolder();
 
 // Every character of the name as a signed 8-bit number in decimal: "ab" gives "9798".

@@ -138,16 +138,18 @@ void CMyXMLTable::LoadRecord(const RecordInfo& record)
         field.value.clear();
         field.deferredPosition = 0;
         field.deferredLength = 0;
+        field.outsideTable = false;
 
         const std::int32_t length = 4 * i + 4 <= got ? static_cast<std::int32_t>(ReadLE32(&lengths[4 * i])) : -1;
         truncated = truncated || length < 0 || length > tableEnd - at;
+        field.outsideTable = truncated;
         if (truncated) continue;
 
         if (loadBinaryFields || !field.binary) {
             field.value.resize(static_cast<std::size_t>(length));
             if (file.ReadAt(at, field.value.data(), field.value.size()) != field.value.size()) {
                 field.value.clear();
-                truncated = true;
+                truncated = field.outsideTable = true;
                 continue;
             }
         } else {
@@ -189,6 +191,19 @@ std::size_t CMyXMLTable::ReadRaw(const std::string& name, void* buffer, std::siz
     const std::size_t n = std::min(size, field->value.size());
     std::copy_n(field->value.begin(), n, static_cast<std::uint8_t*>(buffer));
     return n;
+}
+
+bool CMyXMLTable::ValueOutsideTable(const std::string& name) const
+{
+    const FIELD_DATA* field = FindField(name);
+    return field && field->outsideTable;
+}
+
+std::int64_t CMyXMLTable::ValueSize(const std::string& name) const
+{
+    const FIELD_DATA* field = FindField(name);
+    if (!field) return 0;
+    return field->deferredLength > 0 ? field->deferredLength : static_cast<std::int64_t>(field->value.size());
 }
 
 bool CMyXMLTable::CopyBinaryToStream(const std::string& name, TStream& stream)

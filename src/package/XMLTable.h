@@ -31,6 +31,7 @@ struct FIELD_DATA {
     bool binary = false;                // flagged "1": a large value that may stay in the file
     std::int64_t deferredPosition = 0;  // absolute file offset of a value left in the file
     std::int32_t deferredLength = 0;    // its length; 0 when the value is in memory
+    bool outsideTable = false;          // the value runs past its table: it reads as empty
 };
 
 class CMyXMLTable {
@@ -65,6 +66,11 @@ public:
     // flagged "1", holds nothing in the file, or the copy fails.
     bool CopyBinaryToStream(const std::string& field, TStream& stream);
     bool CopyBinaryToStream(std::size_t fieldIndex, TStream& stream);
+    // True when the current record's value of `field` lies (partly) outside the table, so that
+    // it reads as empty although the record does not store an empty value.
+    bool ValueOutsideTable(const std::string& field) const;
+    // The stored length of the current record's value of `field`, loaded or left in the file.
+    std::int64_t ValueSize(const std::string& field) const;
 
     const std::vector<FIELD_DATA>& Fields() const { return fields; }
     const std::string& TableName() const { return tableName; }

@@ -91,12 +91,18 @@ void Tfmain::ScheduleNext()
 
 void Tfmain::NextItem()
 {
-    if (busy || runtimeOver) return;
+    if (runtimeOver) {
+        // The show has stopped: a late end-of-item message must not leave the pause firing for ever.
+        timer1.SetEnabled(false);
+        itemTimerArmed = false;
+        return;
+    }
+    if (busy) return;  // the pause timer tries again at its next tick
     if (project.options.mediaPauseSeconds > 0) {
         timer1.SetEnabled(false);
         itemTimerArmed = false;
     }
-    showSetting.Advance(project.options.randomMediaOrder == 1);
+    showSetting.Advance(project.options.randomMediaOrder != 0);
     ShowItem();
 }
 

@@ -1,11 +1,12 @@
 #include "ScreenFiles.h"
 
+#include "../diagnostics/FileLog.h"
+#include "../package/Payloads.h"
 #include "../platform/File.h"
 #include "../platform/System.h"
 #include "../settings/Media.h"
 #include "../settings/MediaSetting.h"
 #include "../settings/VESKGlobeSettings.h"
-#include "../package/Payloads.h"
 
 #include <algorithm>
 
@@ -68,6 +69,10 @@ std::string CScreenFiles::MaterialiseFlashMovie(CMediaSetting& item)
         return movie;
     }
     if (!currentMovieFile.empty() && FileExists(currentMovieFile)) RemoveFile(currentMovieFile);
+    if (temp.empty()) {
+        FILE_LOG("movie \"%s\" not copied: there is no temporary folder", item.filename.c_str());
+        return item.filename;
+    }
     item.ExtractAccFiles(temp, true);
     // Copied straight into the file, in chunks; a movie without a record leaves no file behind.
     const std::string target = temp + std::to_string(TickCount()) + ".swf";
@@ -88,11 +93,16 @@ std::string CScreenFiles::MaterialiseVideo(CMediaSetting& item)
     missingFile.clear();
     if (!project.options.mediaEmbedded) {
         const std::string video = SeparateFile(item.filename);
-        if (!FileExists(video)) missingFile = video;
-        return video;
+        if (FileExists(video)) return video;
+        missingFile = video;
+        return {};
     }
     if (!currentVideoFile.empty() && FileExists(currentVideoFile))
         RenameFile(currentVideoFile, WithoutExtension(currentVideoFile));
+    if (temp.empty()) {
+        FILE_LOG("video \"%s\" not copied: there is no temporary folder", item.filename.c_str());
+        return {};
+    }
 
     const std::string folder = temp + DigitName(BaseName(project.screensaverPath)) + PathSeparator();
     CreateFolders(folder);
@@ -104,8 +114,15 @@ std::string CScreenFiles::MaterialiseVideo(CMediaSetting& item)
             RenameFile(parked, target);
         } else {
             TFileStream out;
-            if (out.Create(target)) media.CopyByExactName(item.filename, out);
+            const bool copied = out.Create(target) && media.CopyByExactName(item.filename, out);
             out.Close();
+            if (!copied) {
+                // A part of a video is no video: nothing is left for the player to open.
+                FILE_LOG("video \"%s\" could not be copied to %s", item.filename.c_str(), target.c_str());
+                RemoveFile(target);
+                currentVideoFile.clear();
+                return {};
+            }
             SleepMilliseconds(kSettleMilliseconds);
         }
     }

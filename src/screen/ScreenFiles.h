@@ -23,7 +23,8 @@ public:
     // The movie file of the current Flash item, with its auxiliary files beside it. Empty when a
     // separate movie file does not exist; missingFile then names it.
     std::string MaterialiseFlashMovie(CMediaSetting& item);
-    // The video file of the current video item; separate files as for movies.
+    // The video file of the current video item; separate files as for movies. Empty when the
+    // file does not exist or could not be copied whole.
     std::string MaterialiseVideo(CMediaSetting& item);
     // Deletes the movie and the listed files; a video that cannot be deleted is parked without
     // its extension.

@@ -1,10 +1,10 @@
 #include "main.h"
 
 #include "../diagnostics/FileLog.h"
-#include "../app/SystemIntegration.h"
 #include "../framework/Application.h"
 #include "../package/Payloads.h"
 #include "../settings/SaverSettings.h"
+#include "../settings/SystemIntegration.h"
 #include "../settings/VESKGlobeSettings.h"
 #include "../slideshow/ImageSlideShowPlayer.h"
 #include "ExitRules.h"
@@ -14,7 +14,6 @@
 
 namespace {
 constexpr UINT kArmingDelay = 2000;
-constexpr UINT kMsPerMinute = 60000;
 }  // namespace
 
 Tfmain::Tfmain(TScrMode mode, HWND host, const CMyXMLDb& db, CSaverSettings& saverSettings,
@@ -48,7 +47,18 @@ void Tfmain::FormCreate()
     settings.mainWindow = Handle();
     // The password grace period runs from the window's creation.
     settings.startTick = static_cast<std::int32_t>(::GetTickCount());
+    try {
+        StartShow();
+    } catch (...) {
+        // A bad package (a list that is not a list of numbers) ends the show before it ran: the
+        // desktop gets back what the start changed before the error box appears.
+        UndoStart();
+        throw;
+    }
+}
 
+void Tfmain::StartShow()
+{
     BOOL previous = FALSE;
     ::SystemParametersInfoA(SPI_SETSCREENSAVERRUNNING, 1, &previous, 0);
     previousScreensaverState = previous;
@@ -61,12 +71,13 @@ void Tfmain::FormCreate()
     showSetting.LoadCurrent();
 
     Place();
+    ShowItem();
 
     if (runMode != smPreview) {
         ShowTaskbar(false);
         if (settings.options.maxRuntimeOn && settings.options.maxRuntimeMinutes > 0) {
             FILE_LOG("Time Limitation %u minute(s)", static_cast<unsigned>(settings.options.maxRuntimeMinutes));
-            timer3.SetInterval(static_cast<unsigned>(settings.options.maxRuntimeMinutes) * kMsPerMinute);
+            timer3.SetInterval(RunTimeLimitMilliseconds(settings.options.maxRuntimeMinutes));
             timer3.SetEnabled(true);
         }
     }
@@ -78,7 +89,17 @@ void Tfmain::FormCreate()
     ::GetCursorPos(&settings.startPos);
     FILE_LOG("Main form Init Pos %d ,%d", static_cast<int>(settings.startPos.x), static_cast<int>(settings.startPos.y));
     SetCaption(Application.Title());
-    ShowItem();
+}
+
+void Tfmain::UndoStart()
+{
+    closing = true;  // nothing of the show runs any more
+    StopItem(previousItemType);
+    timer3.SetEnabled(false);
+    if (runMode != smPreview) ShowTaskbar(true);
+    hook.Remove();
+    cursor.Hide(false);
+    NotifyScreensaverRunning(false);
 }
 
 void Tfmain::Place()
@@ -211,6 +232,8 @@ void Tfmain::watch_close_event_timerTimer()
 void Tfmain::FormCloseQuery(bool& canClose)
 {
     FILE_LOG("Close Query");
+    // While the password question is open only its own answer may close the show.
+    if (runMode == smSaver && settings.exitSuspended != 0) canClose = false;
     if (runMode == smSaver && settings.closeRequested == 1 && settings.exitSuspended == 0) {
         canClose = true;
         const std::uint32_t elapsed = ::GetTickCount() - static_cast<std::uint32_t>(settings.startTick);

@@ -10,9 +10,9 @@
 #include "../framework/PopupMenu.h"
 #include "../framework/Timer.h"
 #include "../framework/WindowHook.h"
-#include "ScreenFiles.h"
 #include "../settings/Media.h"
 #include "../settings/MediaSetting.h"
+#include "ScreenFiles.h"
 
 #include <cstdint>
 #include <memory>
@@ -82,6 +82,9 @@ protected:
     void FormDestroy() override;
 
 private:
+    // FormCreate's steps; UndoStart takes back what they changed when one fails.
+    void StartShow();
+    void UndoStart();
     bool Hook(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void Place();
     void ShowTaskbar(bool show);

@@ -90,6 +90,11 @@ std::string CMediaSetting::FileNameOf(std::int32_t index)
 void CMediaSetting::ExtractAccFiles(const std::string& folder, bool overwrite)
 {
     if (accFiles.empty() || !database) return;
+    if (folder.empty()) {
+        // Relative names would land in the process's current folder, often the system folder.
+        FILE_LOG("auxiliary files not written: there is no folder for them");
+        return;
+    }
     CMyXMLTable accfileTable;
     accfileTable.SetLoadBinaryFields(false);
     if (!accfileTable.Open(*database, "accfile")) return;

@@ -47,7 +47,7 @@ public:
 
     // Writes the current item's auxiliary files into `folder` (ending with a separator); without
     // `overwrite` a file already there is left as it is. Names that would leave the folder are
-    // refused and logged; names without a record are skipped.
+    // refused and logged; names without a record are skipped. Without a folder nothing is written.
     void ExtractAccFiles(const std::string& folder, bool overwrite);
 
     ShowItemOptions options;

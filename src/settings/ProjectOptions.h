@@ -29,4 +29,29 @@ struct ProjectOptions {
     static ProjectOptions FromBytes(const std::uint8_t* bytes, std::size_t size);
     // The stored block of these options (kSize bytes; unused bytes zero).
     std::vector<std::uint8_t> ToBytes() const;
+
+    // Calls visit(offset, field, name) for every field, in block order: one-byte fields are
+    // flags, the others little-endian 32-bit values. The names are the members' own.
+    template <class Options, class Visit>
+    static void ForEachField(Options& o, Visit&& visit);
 };
+
+template <class Options, class Visit>
+void ProjectOptions::ForEachField(Options& o, Visit&& visit)
+{
+    visit(8, o.runAsProgram, "runAsProgram");
+    visit(20, o.randomPicturePosition, "randomPicturePosition");
+    visit(21, o.randomMediaOrder, "randomMediaOrder");
+    visit(24, o.mediaPauseSeconds, "mediaPauseSeconds");
+    visit(28, o.musicLoop, "musicLoop");
+    visit(32, o.musicPauseSeconds, "musicPauseSeconds");
+    visit(36, o.musicRandom, "musicRandom");
+    visit(37, o.showDialogPicture, "showDialogPicture");
+    visit(38, o.showPublisher, "showPublisher");
+    visit(58, o.mediaEmbedded, "mediaEmbedded");
+    visit(59, o.musicEmbedded, "musicEmbedded");
+    visit(60, o.backgroundPerPicture, "backgroundPerPicture");
+    visit(64, o.pictureFit, "pictureFit");
+    visit(68, o.filesBesideProgram, "filesBesideProgram");
+    visit(76, o.hasImageMedia, "hasImageMedia");
+}

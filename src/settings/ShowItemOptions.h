@@ -56,4 +56,56 @@ struct ShowItemOptions {
     static ShowItemOptions FromBytes(const std::uint8_t* bytes, std::size_t size);
     // The stored block of these options (kSize bytes; unused bytes zero).
     std::vector<std::uint8_t> ToBytes() const;
+
+    // Calls visit(offset, field, name) for every field, in block order: one-byte fields are
+    // flags, the others little-endian 32-bit values. The names are the members' own.
+    template <class Options, class Visit>
+    static void ForEachField(Options& o, Visit&& visit);
 };
+
+template <class Options, class Visit>
+void ShowItemOptions::ForEachField(Options& o, Visit&& visit)
+{
+    visit(4, o.pictureBlendDraw, "pictureBlendDraw");
+    visit(5, o.musicOn, "musicOn");
+    visit(6, o.titleShown, "titleShown");
+    visit(8, o.titleCharset, "titleCharset");
+    visit(12, o.titleColor, "titleColor");
+    visit(16, o.titleSize, "titleSize");
+    visit(20, o.titlePosition, "titlePosition");
+    visit(24, o.titleX, "titleX");
+    visit(28, o.titleY, "titleY");
+    visit(32, o.descShown, "descShown");
+    visit(36, o.descCharset, "descCharset");
+    visit(40, o.descColor, "descColor");
+    visit(44, o.descSize, "descSize");
+    visit(48, o.descPosition, "descPosition");
+    visit(52, o.descX, "descX");
+    visit(56, o.descY, "descY");
+    visit(60, o.backgroundSolidAllowed, "backgroundSolidAllowed");
+    visit(61, o.backgroundPictureAllowed, "backgroundPictureAllowed");
+    visit(62, o.backgroundGradientAllowed, "backgroundGradientAllowed");
+    visit(64, o.backgroundColor, "backgroundColor");
+    visit(68, o.gradientColor1, "gradientColor1");
+    visit(72, o.gradientColor2, "gradientColor2");
+    visit(76, o.transitionsOn, "transitionsOn");
+    visit(77, o.randomEffect, "randomEffect");
+    visit(80, o.effectStep, "effectStep");
+    visit(104, o.mediaType, "mediaType");
+    visit(108, o.flashBackColor, "flashBackColor");
+    visit(112, o.flashAlignMode, "flashAlignMode");
+    visit(116, o.flashScaleMode, "flashScaleMode");
+    visit(124, o.pictureBackgroundDesktop, "pictureBackgroundDesktop");
+    visit(125, o.pictureBackgroundOwn, "pictureBackgroundOwn");
+    visit(126, o.pictureBackgroundListed, "pictureBackgroundListed");
+    visit(127, o.gradientColorsRandom, "gradientColorsRandom");
+    visit(128, o.backgroundColorRandom, "backgroundColorRandom");
+    visit(132, o.pictureBackgroundParam1, "pictureBackgroundParam1");
+    visit(136, o.pictureBackgroundParam2, "pictureBackgroundParam2");
+    visit(141, o.pictureBackgroundFlag, "pictureBackgroundFlag");
+    visit(144, o.flashEndMode, "flashEndMode");
+    visit(148, o.flashEndFrame, "flashEndFrame");
+    visit(156, o.flashSeconds, "flashSeconds");
+    visit(160, o.flashAcceptMouseMove, "flashAcceptMouseMove");
+    visit(161, o.flashAcceptMouseClick, "flashAcceptMouseClick");
+}

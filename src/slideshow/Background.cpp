@@ -1,6 +1,8 @@
 #include "Background.h"
 
 #include "../diagnostics/FileLog.h"
+#include "../framework/ImageReader.h"
+#include "../package/Payloads.h"
 #include "../package/XMLDb.h"
 #include "../package/XMLTable.h"
 #include "../platform/File.h"
@@ -40,14 +42,6 @@ std::string AllowedList(bool first, bool second, bool third, const char* fallbac
     if (second) list += "1;";
     if (third) list += "2;";
     return list.empty() ? fallback : list;
-}
-
-// The temporary folder exactly as the system reports it (with its final backslash).
-std::string ReportedTempPath()
-{
-    char folder[MAX_PATH + 1] = {};
-    const DWORD length = ::GetTempPathA(MAX_PATH, folder);
-    return length && length <= MAX_PATH ? std::string(folder, length) : std::string();
 }
 
 }  // namespace
@@ -99,6 +93,19 @@ void CBackground::PaintBackground()
 
 void CBackground::PaintPicture()
 {
+    pictureName = "veskdsk.bmp";
+    try {
+        DrawBackgroundPicture();
+    } catch (const EInvalidGraphic& e) {
+        // A background that cannot be decoded is not the item's fault: the item still shows, on
+        // its solid colour.
+        FILE_LOG("background picture \"%s\" not shown: %s", pictureName.c_str(), e.what());
+        target->FillRect(target->GetBounds(), static_cast<COLORREF>(showItem->options.backgroundColor));
+    }
+}
+
+void CBackground::DrawBackgroundPicture()
+{
     const ShowItemOptions& options = showItem->options;
     const std::string sources = AllowedList(options.pictureBackgroundDesktop, options.pictureBackgroundOwn,
                                             options.pictureBackgroundListed, "1;");
@@ -106,8 +113,8 @@ void CBackground::PaintPicture()
     CComPicture picture;
     const int source = PickAtRandom(sources);
     if (source == 0) {
-        const std::string snapshot = ReportedTempPath() + "veskdsk.bmp";
-        if (FileExists(snapshot) && picture.LoadFromFile(snapshot))
+        const std::string temp = TempFolder();
+        if (!temp.empty() && FileExists(temp + pictureName) && picture.LoadFromFile(temp + pictureName))
             picture.Draw(0, 0, *target, SRCCOPY);
         else
             target->FillRect(target->GetBounds(), 0);
@@ -141,7 +148,8 @@ int CBackground::LoadShowPicture(CComPicture& picture)
     const std::vector<std::int32_t> pictures = showItem->PictureItemIndices();
     if (pictures.empty()) return 0;
     const std::int32_t chosen = pictures[static_cast<std::size_t>(RandomBelow(static_cast<int>(pictures.size())))];
-    return LoadMediaPicture(picture, showItem->FileNameOf(chosen), *project, *media);
+    pictureName = showItem->FileNameOf(chosen);
+    return LoadMediaPicture(picture, pictureName, *project, *media);
 }
 
 int CBackground::LoadListedPicture(CComPicture& picture)
@@ -153,8 +161,8 @@ int CBackground::LoadListedPicture(CComPicture& picture)
     if (!backImages.Open(*showItem->Database(), "backimage")) return 0;
     if (index < 0 || index >= backImages.RecordCount()) return 0;
     backImages.GoTo(index);
-    const std::string name = LowerCase(FileNamePart(backImages.ReadText("name")));
-    return LoadMediaPicture(picture, name, *project, *media);
+    pictureName = LowerCase(FileNamePart(backImages.ReadText("name")));
+    return LoadMediaPicture(picture, pictureName, *project, *media);
 }
 
 // ---- captions ---------------------------------------------------------------------------------

@@ -40,9 +40,11 @@ public:
     CMediaSetting* showItem = nullptr;
     CVESKGlobeSettings* project = nullptr;
     CMedia* media = nullptr;
+    std::string pictureName;  // the background picture chosen last, for the log
 
 private:
     void PaintPicture();
+    void DrawBackgroundPicture();
     void PaintGradient();
     void DrawCaption(const std::string& text, const std::string& fontStyle, std::uint32_t charset, std::uint32_t colour,
                      int size, int position, int freeX, int freeY, bool block);

@@ -138,6 +138,7 @@ int CComPicture::Create(int width, int height, COLORREF colour)
     if (!bitmap.SetSize(width, height, Rgb24(colour))) return 0;
     Release();
     Adopt(std::move(bitmap));
+    surface->Canvas().SetBrushColor(Rgb24(colour));  // later fills default to the picture's colour
     return 1;
 }
 

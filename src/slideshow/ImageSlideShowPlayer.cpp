@@ -69,7 +69,6 @@ void TfImageSlideShowPlayer::FormDestroy()
     Stop();
     ::KillTimer(Handle(), kRetryTimer);
     hook.Remove();
-    cursor.Hide(false);
 }
 
 void TfImageSlideShowPlayer::FormPaint(HDC dc)
@@ -91,9 +90,6 @@ bool TfImageSlideShowPlayer::Hook(UINT message, WPARAM wParam, LPARAM lParam, LR
         case WM_ERASEBKGND:
             result = 1;
             return true;
-        case WM_SETCURSOR:
-            cursor.Hide(runMode == smSaver && settings.exitSuspended == 0);
-            return false;
         case WM_HELP:
             // Its parameter points to a HELPINFO, so the system refuses to post it: it is sent.
             ::SendMessageA(parent, message, wParam, lParam);
@@ -237,7 +233,7 @@ void TfImageSlideShowPlayer::TwoMonitorShow()
     if (settings.monitorMode == 2) {
         CloneFirstMonitor();
     } else {
-        if (settings.monitorMode != 1) showItem->Advance(project.options.randomMediaOrder == 1);
+        if (settings.monitorMode != 1) showItem->Advance(project.options.randomMediaOrder != 0);
         ComposeMonitor(2);
     }
     StartChange(0, 0);

@@ -75,6 +75,5 @@ private:
 
     HWND parent;
     TWindowHook hook;
-    TCursorHider cursor;
     int skippedInARow = 0;  // items skipped since the last picture shown
 };

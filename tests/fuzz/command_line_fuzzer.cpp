@@ -1,6 +1,7 @@
 // libFuzzer target: any command line through the argument splitter and the mode parser, and any
 // project name through the settings key rule.
 #include "../../src/app/CommandLine.h"
+#include "../../src/settings/InstallCommand.h"
 #include "../../src/settings/SaverOptions.h"
 
 #include <string>

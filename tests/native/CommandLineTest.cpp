@@ -1,5 +1,6 @@
 // The screensaver command line: the arguments, the mode switch, program names, install commands.
 #include "../../src/app/CommandLine.h"
+#include "../../src/settings/InstallCommand.h"
 
 #include <gtest/gtest.h>
 

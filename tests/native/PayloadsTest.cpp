@@ -87,3 +87,33 @@ TEST(Payloads, NoRuntimeLibraryTableWritesNothing)
     ExtractRuntimeLibraries(db);
     EXPECT_EQ(1, std::distance(std::filesystem::directory_iterator(dir.Path("")), {}));
 }
+
+TEST(Payloads, AValueThatCannotBeReadWholeLeavesNoFile)
+{
+    TempDir dir;
+    PackageTable libs = RuntimeLibTable();
+    libs.AddRecord({PackageValue::Text("empty.dll"), PackageValue::Text("")});
+    libs.AddRecord({PackageValue::Text("codec.dll"), PackageValue::Text(std::string(100000, 'c'))});
+    const auto bytes = BuildPackage({libs});
+    const std::string whole(bytes.begin(), bytes.end());
+    const std::size_t codecEnd = whole.rfind(std::string(100, 'c')) + 100;
+
+    // The package cut in the middle of the codec: its value runs past the table.
+    const std::string cut = WritePackageFile(dir, "cut.scr", FakeImage(10), whole.substr(0, codecEnd - 5000));
+    // A whole package whose file shrinks while the codec is copied out of it.
+    const std::string shrinking = WritePackageFile(dir, "shrinking.scr", FakeImage(10), bytes);
+
+    for (const std::string& path : {cut, shrinking}) {
+        CMyXMLDb db;
+        db.Open(path, ReadPackageOffset(path));
+        CMyXMLTable table;
+        table.SetLoadBinaryFields(false);
+        ASSERT_TRUE(table.Open(db, "runtimelib"));
+        EXPECT_TRUE(SaveValueToFile(table, "libs", dir.Path("empty.dll"), false)) << "an empty value is a file";
+        EXPECT_TRUE(std::filesystem::exists(dir.Path("empty.dll")));
+        table.Next();
+        if (path == shrinking) std::filesystem::resize_file(path, 10 + codecEnd - 5000);
+        EXPECT_FALSE(SaveValueToFile(table, "libs", dir.Path("codec.dll"), false)) << path;
+        EXPECT_FALSE(std::filesystem::exists(dir.Path("codec.dll"))) << path;
+    }
+}

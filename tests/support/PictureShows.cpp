@@ -34,7 +34,7 @@ PictureShow::PictureShow(const std::vector<PictureItem>& items)
         record.options = item.options;
         record.filename = item.fileName;
         record.title = item.title;
-        record.effectList = "22;";
+        record.effectList = item.effectList;
         AddShowItem(tables[1], record);
         const COLORREF c = item.colour;
         const auto colour = [c](int, int) {

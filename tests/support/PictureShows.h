@@ -36,6 +36,7 @@ struct PictureItem {
     ShowItemOptions options;
     std::vector<std::uint8_t> bytes;  // the stored file instead of the solid picture
     std::string title;
+    std::string effectList = "22;";
 };
 PictureItem ColourItem(const std::string& fileName, COLORREF colour);
 

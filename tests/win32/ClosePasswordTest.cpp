@@ -75,3 +75,17 @@ TEST_F(ClosePassword, NoPasswordWithinTheGracePeriod)
     EXPECT_TRUE(Click());
     EXPECT_EQ(0, Asked());
 }
+
+TEST_F(ClosePassword, CloseRequestsQueuedBehindTheQuestionDoNotCloseTheShow)
+{
+    settings.startTick -= 20000;
+    PasswordAnswers("0");
+    // A click is two close requests, a movement several: the question sees the rest dispatched.
+    ::PostMessageA(window, WM_RBUTTONDOWN, 0, 0);
+    ::PostMessageA(window, WM_RBUTTONUP, 0, 0);
+    ::PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(PumpUntil([this] { return !::IsWindow(window); }, 500));
+    EXPECT_EQ(1, Asked());
+    PasswordAnswers("1");
+    EXPECT_TRUE(Click());
+}

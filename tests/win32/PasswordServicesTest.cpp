@@ -1,6 +1,6 @@
 // The 9x password services, with this program started as the 9x family and stand-ins of the two
 // libraries beside it that record their calls.
-#include "../../src/app/SystemIntegration.h"
+#include "../../src/settings/SystemIntegration.h"
 #include "../support/Processes.h"
 #include "../support/Shows.h"
 #include "../support/TempDir.h"

@@ -29,6 +29,7 @@ TEST(Picture, CreateFillsAndRefusesSizesNotAboveZeroKeepingTheOldSurface)
     EXPECT_EQ(3, picture.Width());
     EXPECT_EQ(2, picture.Height());
     EXPECT_EQ(RGB(10, 20, 30), At(picture, 2, 1));
+    EXPECT_EQ(RGB(10, 20, 30), picture.surface->Canvas().BrushColor()) << "later fills use the same colour";
 
     EXPECT_EQ(0, picture.Create(0, 100, RGB(1, 1, 1)));
     EXPECT_EQ(0, picture.Create(100, -1, RGB(1, 1, 1)));

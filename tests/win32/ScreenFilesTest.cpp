@@ -1,6 +1,7 @@
 // The files a screen window copies out of the package for Flash movies and videos.
-#include "../../src/screen/ScreenFiles.h"
+#include "../../src/package/Payloads.h"
 #include "../../src/package/XMLDb.h"
+#include "../../src/screen/ScreenFiles.h"
 #include "../../src/settings/Media.h"
 #include "../../src/settings/MediaSetting.h"
 #include "../../src/settings/VESKGlobeSettings.h"
@@ -41,6 +42,22 @@ struct ScreenFilesTest : ::testing::Test {
         item.SetDatabase(db);
         files = std::make_unique<CScreenFiles>(temp, project, media);
     }
+
+    // Sets an environment variable for the life of the object.
+    struct EnvironmentOverride {
+        EnvironmentOverride(const char* name, const std::string& value) : name(name)
+        {
+            char buffer[32768];
+            const DWORD n = ::GetEnvironmentVariableA(name, buffer, sizeof buffer);
+            had = n > 0 && n < sizeof buffer;
+            if (had) saved.assign(buffer, n);
+            ::SetEnvironmentVariableA(name, value.c_str());
+        }
+        ~EnvironmentOverride() { ::SetEnvironmentVariableA(name, had ? saved.c_str() : nullptr); }
+        const char* name;
+        std::string saved;
+        bool had = false;
+    };
 
     std::vector<std::string> FilesIn(const std::string& folder)
     {
@@ -115,7 +132,7 @@ TEST_F(ScreenFilesTest, SeparateFilesAreFoundBesideTheScreensaverOrByStoredName)
     EXPECT_EQ("", files->missingFile);
 
     item.filename = "E:\\authoring\\gone.avi";
-    EXPECT_EQ(dir.Path("gone.avi"), files->MaterialiseVideo(item));
+    EXPECT_EQ("", files->MaterialiseVideo(item)) << "a missing file is not handed to the player";
     EXPECT_EQ(dir.Path("gone.avi"), files->missingFile);
 
     project.options.filesBesideProgram = 0;
@@ -123,4 +140,39 @@ TEST_F(ScreenFilesTest, SeparateFilesAreFoundBesideTheScreensaverOrByStoredName)
     EXPECT_EQ("", files->MaterialiseFlashMovie(item)) << "the stored name movies\\intro.swf does not exist here";
     EXPECT_EQ("movies\\intro.swf", files->missingFile);
     EXPECT_TRUE(FilesIn(temp).empty()) << "separate files are never copied";
+}
+
+TEST_F(ScreenFilesTest, WithoutAFolderForThemAuxiliaryFilesAreNotWritten)
+{
+    // A movie stored without a folder, outside the package: its folder would be the current one.
+    project.options.mediaEmbedded = 0;
+    const std::string current = dir.Path("current");
+    std::filesystem::create_directories(current);
+    char saved[MAX_PATH] = {};
+    ::GetCurrentDirectoryA(MAX_PATH, saved);
+    ::SetCurrentDirectoryA(current.c_str());
+    item.filename = "second.swf";
+    item.accFiles = "intro.xml#";
+    files->MaterialiseFlashMovie(item);
+    ::SetCurrentDirectoryA(saved);
+    EXPECT_TRUE(FilesIn(current).empty());
+}
+
+TEST_F(ScreenFilesTest, AnUnusableTemporaryFolderIsNeverTheDriveRoot)
+{
+    // A temporary folder whose path does not fit the system's buffer.
+    std::string folder = "unset";
+    {
+        const std::string longPath = "C:\\" + std::string(300, 'x');
+        EnvironmentOverride tmp("TMP", longPath), tempVariable("TEMP", longPath);
+        folder = TempFolder();
+    }
+    EXPECT_EQ("", folder);
+
+    CScreenFiles noFolder(folder, project, media);
+    item.filename = "clip.avi";
+    EXPECT_EQ("", noFolder.MaterialiseVideo(item));
+    item.filename = "second.swf";
+    EXPECT_EQ("second.swf", noFolder.MaterialiseFlashMovie(item)) << "the name goes on unchanged, nothing copied";
+    EXPECT_TRUE(FilesIn(temp).empty());
 }

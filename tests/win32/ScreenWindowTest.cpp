@@ -9,6 +9,7 @@
 #include "../support/MessagePump.h"
 #include "../support/PackageFiles.h"
 #include "../support/Shows.h"
+#include "../support/Taskbar.h"
 #include "../support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -256,15 +257,7 @@ TEST_F(ScreenWindow, PreviewWithoutHostEndsAtOnce)
 
 TEST_F(ScreenWindow, TaskbarHiddenForTheWholeScreenAndMonitorOne)
 {
-    UniqueWindow taskbar;
-    {
-        WNDCLASSA trayClass{};
-        trayClass.lpfnWndProc = DefWindowProcA;
-        trayClass.lpszClassName = "Shell_TrayWnd";
-        ::RegisterClassA(&trayClass);
-        taskbar.reset(::CreateWindowExA(0, "Shell_TrayWnd", "", WS_POPUP | WS_VISIBLE, 0, 0, 100, 30, nullptr, nullptr,
-                                        nullptr, nullptr));
-    }
+    UniqueWindow taskbar = MakeTaskbar();
     ASSERT_EQ(taskbar.get(), ::FindWindowA("Shell_TrayWnd", nullptr));
     for (int screenIndex : {0, 1, 2}) {
         settings.options.screenIndex = screenIndex;

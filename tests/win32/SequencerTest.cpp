@@ -2,11 +2,14 @@
 // the preview, and what the picture player leaves on the screen.
 #include "../../src/framework/Handles.h"
 #include "../../src/framework/WindowHook.h"
+#include "../../src/package/Convert.h"
+#include "../../src/package/Payloads.h"
 #include "../../src/slideshow/ImageSlideShowPlayer.h"
 #include "../../tools/scrpack/BitmapFile.h"
 #include "../support/GdiObjects.h"
 #include "../support/MessagePump.h"
 #include "../support/PictureShows.h"
+#include "../support/Taskbar.h"
 
 #include <gtest/gtest.h>
 
@@ -258,6 +261,11 @@ TEST(Sequencer, WhenTheRunTimeIsOverTheShowStopsOnABlackScreen)
     ASSERT_TRUE(show.WaitForLog("end a transition show"));
     show.form->timer3Timer();
     const int shown = show.LogCount("Media name = ");
+    // A late end of an item arms the pause; its tick after the run time ends it for good.
+    show.project.options.mediaPauseSeconds = 5;
+    ::SendMessageA(show.window, Tfmain::kItemFinished, 0, 0);
+    show.form->timer1Timer();
+    EXPECT_FALSE(show.form->timer1.Enabled());
     PumpFor(500);
     EXPECT_EQ(shown, show.LogCount("Media name = "));
     EXPECT_FALSE(::IsWindowVisible(show.Player()->Handle()));
@@ -388,6 +396,63 @@ TEST(Sequencer, AnItemWithItsOwnSoundEndsWhenBothHaveEnded)
     show.form->boundSoundPlaying = true;
     ::SendMessageA(show.window, Tfmain::kBoundSoundFinished, 0, 0);
     EXPECT_EQ(1, show.form->showSetting.CurrentItem());
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Sequencer, ABadListInThePackageEndsTheStartAndGivesTheDesktopBack)
+{
+    const UniqueWindow taskbar = MakeTaskbar();
+    std::vector<PictureItem> items = ThreeColours();
+    items[0].effectList = "fast;";
+    PictureShow show(items);
+    const int cursor = CursorDisplayCount();
+    EXPECT_THROW(show.Open(smSaver), EConvertError);
+    EXPECT_TRUE(::IsWindowVisible(taskbar.get()));
+    BOOL running = TRUE;
+    ::SystemParametersInfoA(SPI_GETSCREENSAVERRUNNING, 0, &running, 0);
+    EXPECT_FALSE(running);
+    EXPECT_EQ(cursor, CursorDisplayCount());
+}
+
+TEST(Sequencer, ABackgroundThatCannotBeDecodedFallsBackToTheSolidColour)
+{
+    std::vector<PictureItem> items{ColourItem("red.bmp", kRed)};
+    ShowItemOptions& o = items[0].options;
+    o.backgroundSolidAllowed = 0;
+    o.backgroundPictureAllowed = 1;
+    o.pictureBackgroundDesktop = 1;  // the desktop snapshot, damaged below
+    o.backgroundColor = kGreen;
+    const std::string snapshot = TempFolder() + "veskdsk.bmp";
+    const std::string saved = ReadFileText(snapshot);
+    WriteFileText(snapshot, "BM but no bitmap");
+    PictureShow show(items);
+    show.project.options.pictureFit = 0;  // the 16 x 16 picture leaves the background around it
+    show.Open(smProgram);
+    show.form->busy = true;
+    const bool shown = show.WaitForLog("end a transition show");
+    saved.empty() ? (void)::DeleteFileA(snapshot.c_str()) : WriteFileText(snapshot, saved);
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(0, show.LogCount("skipped"));
+    EXPECT_EQ(1, show.LogCount("background picture \"veskdsk.bmp\" not shown"));
+    EXPECT_EQ(kGreen, PixelOf(show.Player()->pictures[1], 0, 0));
+}
+
+TEST(Sequencer, TheCursorComesBackForThePasswordAlsoOverThePictures)
+{
+    PictureShow show(ThreeColours());
+    const int before = CursorDisplayCount();
+    show.Open(smSaver);
+    show.form->busy = true;
+    ASSERT_TRUE(show.WaitForLog("end a transition show"));
+    for (HWND window : {show.Player()->Handle(), show.window})
+        ::SendMessageA(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(before - 1, CursorDisplayCount()) << "one hide for the whole screen";
+    show.settings.SuspendExit();
+    EXPECT_EQ(before, CursorDisplayCount());
+    show.settings.ResumeExit();
 }
 
 }  // namespace

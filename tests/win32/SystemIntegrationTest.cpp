@@ -1,6 +1,6 @@
 // The player's dealings with the system's screensaver settings, on the NT family.
-#include "../../src/app/SystemIntegration.h"
 #include "../../src/framework/Handles.h"
+#include "../../src/settings/SystemIntegration.h"
 #include "../support/Processes.h"
 #include "../support/Registry.h"
 #include "../support/TempDir.h"
@@ -78,6 +78,9 @@ TEST(SystemIntegration, RemoveSettingsKeyDeletesTheWholeTree)
     EXPECT_NE(ERROR_SUCCESS,
               ::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\quillmere\\Remove Me 1.5", 0, KEY_READ, key.put()));
     EXPECT_EQ("x", ReadString(HKEY_CURRENT_USER, "Software\\quillmere\\Keep Me", "data"));
+    RemoveSettingsKey("");
+    EXPECT_EQ("x", ReadString(HKEY_CURRENT_USER, "Software\\quillmere\\Keep Me", "data"))
+        << "a project without a name is not every project";
     ::RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\quillmere\\Keep Me");
     RemoveSettingsKey("Never There");
 }

@@ -9,8 +9,6 @@
 #include <cstdio>
 #include <exception>
 
-namespace {
-// Opens the package of `path`; reports on `err` when it lists no table or is damaged.
 ReportResult OpenPackage(const std::string& path, CMyXMLDb& db, std::ostream& err)
 {
     if (!FileExists(path)) {
@@ -29,6 +27,7 @@ ReportResult OpenPackage(const std::string& path, CMyXMLDb& db, std::ostream& er
     return kReportOk;
 }
 
+namespace {
 // A JSON string; names may hold any byte, so control and non-ASCII bytes are written as escapes.
 std::string JsonText(const std::string& text)
 {

@@ -8,6 +8,11 @@
 // Exit codes of the report.
 enum ReportResult { kReportOk = 0, kReportDamaged = 1, kReportNoPackage = 2 };
 
+class CMyXMLDb;
+
+// Opens the package that `path` carries; reports on `err` when there is none or it is damaged.
+ReportResult OpenPackage(const std::string& path, CMyXMLDb& db, std::ostream& err);
+
 // One line per directory entry, in directory order: name, start and size separated by tabs.
 ReportResult ListPackage(const std::string& path, std::ostream& out, std::ostream& err);
 

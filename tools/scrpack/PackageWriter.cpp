@@ -208,9 +208,13 @@ std::vector<std::uint8_t> BuildPackage(const std::vector<PackageTable>& tables)
 
 bool AppendPackage(const std::string& imagePath, const std::vector<PackageTable>& tables, const std::string& outputPath)
 {
-    std::uint64_t imageSize = 0;
     TFileStream out;
-    if (!out.Create(outputPath)) return false;
+    return out.Create(outputPath) && AppendPackage(imagePath, tables, out);
+}
+
+bool AppendPackage(const std::string& imagePath, const std::vector<PackageTable>& tables, TStream& out)
+{
+    std::uint64_t imageSize = 0;
     if (!imagePath.empty()) {
         const PackageValue image = PackageValue::File(imagePath);
         imageSize = image.Size();

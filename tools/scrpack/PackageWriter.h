@@ -75,3 +75,5 @@ std::vector<std::uint8_t> BuildPackage(const std::vector<PackageTable>& tables);
 // 4-byte trailer holding the package's offset.
 bool AppendPackage(const std::string& imagePath, const std::vector<PackageTable>& tables,
                    const std::string& outputPath);
+// The same into a stream.
+bool AppendPackage(const std::string& imagePath, const std::vector<PackageTable>& tables, TStream& out);

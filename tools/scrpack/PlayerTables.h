@@ -24,6 +24,7 @@ struct ProjectRecord {
     std::string version = "1.0";
     std::string copyright;
     std::string description;
+    std::string bannerFile;  // the dialog picture's file, stored in "banner"; none when empty
 };
 
 PackageTable ProjectTable(const ProjectRecord& record);

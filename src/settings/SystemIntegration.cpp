@@ -1,8 +1,9 @@
 #include "SystemIntegration.h"
 
-#include "../framework/Handles.h"
-#include "../settings/SaverOptions.h"
-#include "CommandLine.h"
+#include "../diagnostics/FileLog.h"
+#include "../platform/win32/SystemHandles.h"
+#include "InstallCommand.h"
+#include "SaverOptions.h"
 
 #include <algorithm>
 #include <cctype>
@@ -116,6 +117,11 @@ bool VerifyScreensaverPassword(HWND owner)
 
 void RemoveSettingsKey(const std::string& projectName)
 {
+    if (projectName.empty()) {
+        // The key of an unnamed project is the vendor's key itself, with every project's settings.
+        FILE_LOG("settings not removed: the project has no name");
+        return;
+    }
     UniqueRegKey root;
     if (::RegOpenKeyExA(HKEY_CURRENT_USER, nullptr, 0, KEY_WRITE, root.put()) != ERROR_SUCCESS) return;
     DeleteKeyTree(root.get(), SettingsKeyToRemove(projectName));

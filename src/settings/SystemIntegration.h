@@ -25,7 +25,8 @@ void ChangeScreensaverPassword(HWND owner);
 // whenever the check cannot be carried out, true.
 bool VerifyScreensaverPassword(HWND owner);
 
-// Deletes the user's settings key of the project, with everything below it.
+// Deletes the user's settings key of the project, with everything below it. A project without a
+// name removes nothing.
 void RemoveSettingsKey(const std::string& projectName);
 
 // Tells the system whether a screensaver is running.
