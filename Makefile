@@ -75,8 +75,8 @@ bench: deps
 	@sh bench/build_bench.sh $(CURDIR)/$(BENCH)/scrpack $(CURDIR)/$(BENCH)/build-bench
 	@$(MAKE) --no-print-directory win32
 	@cmake --build $(WIN32) --target effects_bench picture_bench -j $(JOBS)
-	@echo "== transition effects at 1920 x 1080 (Xvfb)"
-	@xvfb-run -a -s "-screen 0 1920x1080x24" $(WIN32)/wine-run $(WIN32)/bench/effects_bench.exe
+	@echo "== transition effects at 1920 x 1080 and 3840 x 2160 (Xvfb)"
+	@xvfb-run -a -s "-screen 0 3840x2160x24" $(WIN32)/wine-run $(WIN32)/bench/effects_bench.exe
 	@WINEPREFIX=$(CURDIR)/$(WIN32)/wine/prefix-x11 wineserver -k 2>/dev/null || true
 	@echo "== picture ready against a plain decode, 6000 x 4000 JPEG"
 	@cd $(WIN32)/bench && ../wine-run ./picture_bench.exe

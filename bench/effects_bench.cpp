@@ -1,12 +1,14 @@
-// Drawing cost per frame of every built transition effect at 1920 × 1080, against R: one full
-// BitBlt to the window, one to the back buffer and one message pump, measured in the same run.
-// Frames are paced without sleeping, so the time is drawing (and pumping) alone.
-// Goal: median effect ≤ 1.5 R, worst ≤ 5 R.
+// Drawing cost per frame of every built transition effect at 1920 × 1080 and at 3840 × 2160,
+// each against R measured at its size in the same run: one full BitBlt to the window, one to the
+// back buffer and one message pump. Frames are paced without sleeping, so the time is drawing (and
+// pumping) alone. Goal at both sizes: median effect ≤ 1.5 R, worst ≤ 5 R.
 //
-//   effects_bench [FRAMES]     frames per effect at most (default 200)
+//   effects_bench [FRAMES [FIRST LAST]]   frames per effect at most (default 200); only the effects
+//                                         FIRST..LAST (default all)
 #include "../src/framework/Application.h"
 #include "../src/framework/Handles.h"
 #include "../src/slideshow/ComPicture.h"
+#include "../src/slideshow/EffectNames.h"
 #include "../src/slideshow/FramePacer.h"
 #include "../src/slideshow/TransitionEffects.h"
 
@@ -19,7 +21,11 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-constexpr int kWidth = 1920, kHeight = 1080;
+
+struct Size {
+    int width, height;
+};
+constexpr Size kSizes[] = {{1920, 1080}, {3840, 2160}};
 
 double Milliseconds(Clock::duration d)
 {
@@ -41,23 +47,23 @@ private:
     int maxFrames;
 };
 
-void Fill(CComPicture& picture, unsigned seed)
+void Fill(CComPicture& picture, Size size, unsigned seed)
 {
-    picture.Create(kWidth, kHeight, 0);
+    picture.Create(size.width, size.height, 0);
     std::uint32_t* p = picture.surface->Pixels();
-    for (int y = 0; y < kHeight; ++y)
-        for (int x = 0; x < kWidth; ++x)
-            p[y * kWidth + x] = (x * 7 + seed) << 16 | (y * 3) << 8 | ((x ^ y) + seed);
+    for (int y = 0; y < size.height; ++y)
+        for (int x = 0; x < size.width; ++x)
+            p[y * size.width + x] = (x * 7 + seed) << 16 | (y * 3) << 8 | ((x ^ y) + seed);
 }
 
-double ReferenceFrame(HWND window, CComPicture& target, CComPicture& buffer)
+double ReferenceFrame(HWND window, Size size, CComPicture& target, CComPicture& buffer)
 {
     std::vector<double> times;
     HDC dc = ::GetDC(window);
     for (int i = 0; i < 200; ++i) {
         const auto start = Clock::now();
-        ::BitBlt(dc, 0, 0, kWidth, kHeight, target.dc->Handle(), 0, 0, SRCCOPY);
-        ::BitBlt(buffer.dc->Handle(), 0, 0, kWidth, kHeight, target.dc->Handle(), 0, 0, SRCCOPY);
+        ::BitBlt(dc, 0, 0, size.width, size.height, target.dc->Handle(), 0, 0, SRCCOPY);
+        ::BitBlt(buffer.dc->Handle(), 0, 0, size.width, size.height, target.dc->Handle(), 0, 0, SRCCOPY);
         ::GdiFlush();
         Application.ProcessMessages();
         times.push_back(Milliseconds(Clock::now() - start));
@@ -67,27 +73,27 @@ double ReferenceFrame(HWND window, CComPicture& target, CComPicture& buffer)
     return times[times.size() / 2];
 }
 
-}  // namespace
+struct Measure {
+    int index;
+    int frames;
+    double perFrame;  // ms
+    double ratio;     // to R of its size
+};
 
-int main(int argc, char** argv)
+// R and every built effect at one size.
+std::vector<Measure> MeasureAt(Size size, int maxFrames, int first, int last, double& reference)
 {
-    const int maxFrames = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
-    Application.Initialize();
-    UniqueWindow window(::CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, kWidth, kHeight,
-                                          nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr));
+    UniqueWindow window(::CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, size.width,
+                                          size.height, nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr));
     CComPicture start, target, buffer;
-    Fill(start, 1);
-    Fill(target, 2);
-    buffer.Create(kWidth, kHeight, 0);
+    Fill(start, size, 1);
+    Fill(target, size, 2);
+    buffer.Create(size.width, size.height, 0);
+    reference = ReferenceFrame(window.get(), size, target, buffer);
 
-    const double reference = ReferenceFrame(window.get(), target, buffer);
-    std::printf("R (full frame to window and back buffer, one pump) = %.3f ms at %d x %d\n\n", reference, kWidth,
-                kHeight);
-    std::printf("%6s %8s %12s %8s\n", "effect", "frames", "ms/frame", "ratio");
-
-    std::vector<double> ratios;
+    std::vector<Measure> measures;
     for (int index = 0; index < CTransitionEffects::kEffectCount; ++index) {
-        if (!CTransitionEffects::IsBuilt(index)) continue;
+        if (!CTransitionEffects::IsBuilt(index) || index < first || index > last) continue;
         TimingPacer pacer(maxFrames);
         TransitionRequest request{window.get(), &start, &target, &buffer, index, true, 0, 0, 25, nullptr};
         CTransitionEffects engine(pacer);
@@ -96,11 +102,45 @@ int main(int argc, char** argv)
         engine.Show();
         ::GdiFlush();
         const double perFrame = Milliseconds(Clock::now() - begin) / std::max(pacer.frames, 1);
-        ratios.push_back(perFrame / reference);
-        std::printf("%6d %8d %12.3f %8.2f\n", index, pacer.frames, perFrame, perFrame / reference);
+        measures.push_back({index, pacer.frames, perFrame, perFrame / reference});
     }
-    std::vector<double> sorted = ratios;
-    std::sort(sorted.begin(), sorted.end());
-    std::printf("\nmedian %.2f R (goal <= 1.5), worst %.2f R (goal <= 5)\n", sorted[sorted.size() / 2], sorted.back());
+    return measures;
+}
+
+void Summary(const char* label, std::vector<Measure> measures)
+{
+    std::sort(measures.begin(), measures.end(), [](const Measure& a, const Measure& b) { return a.ratio > b.ratio; });
+    std::printf("%s: median %.2f R (goal <= 1.5), worst %.2f R (goal <= 5); the worst ten:", label,
+                measures[measures.size() / 2].ratio, measures.front().ratio);
+    for (std::size_t i = 0; i < std::min<std::size_t>(10, measures.size()); ++i)
+        std::printf(" %d (%.2f)", measures[i].index, measures[i].ratio);
+    std::printf("\n");
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const int maxFrames = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
+    const int first = argc > 3 ? std::atoi(argv[2]) : 0;
+    const int last = argc > 3 ? std::atoi(argv[3]) : CTransitionEffects::kEffectCount - 1;
+    Application.Initialize();
+    double references[2];
+    const std::vector<Measure> small = MeasureAt(kSizes[0], maxFrames, first, last, references[0]);
+    const std::vector<Measure> large = MeasureAt(kSizes[1], maxFrames, first, last, references[1]);
+    if (small.empty()) return 1;
+    for (int i = 0; i < 2; ++i)
+        std::printf("R (full frame to window and back buffer, one pump) = %.3f ms at %d x %d\n", references[i],
+                    kSizes[i].width, kSizes[i].height);
+    std::printf("\n%6s  %-34s %7s %10s %7s %7s %10s %7s\n", "effect", "name", "frames", "ms/frame", "ratio", "frames",
+                "ms/frame", "ratio");
+    std::printf("%6s  %-34s %26s %26s\n", "", "", "--- 1920 x 1080 ---", "--- 3840 x 2160 ---");
+    for (std::size_t i = 0; i < small.size(); ++i)
+        std::printf("%6d  %-34s %7d %10.3f %7.2f %7d %10.3f %7.2f\n", small[i].index, EffectName(small[i].index),
+                    small[i].frames, small[i].perFrame, small[i].ratio, large[i].frames, large[i].perFrame,
+                    large[i].ratio);
+    std::printf("\n");
+    Summary("1920 x 1080", small);
+    Summary("3840 x 2160", large);
     return 0;
 }

@@ -60,17 +60,12 @@ int CTransitionEffects::SetStretchMode(int mode)
 
 bool CTransitionEffects::IsBuilt(int index)
 {
-    return (index >= 0 && index <= 58) || (index >= 89 && index <= 94) || index == 99 ||
-           (index >= 120 && index <= 128) || (index >= 141 && index <= 160);
+    return index >= 0 && index < kEffectCount;
 }
 
 void CTransitionEffects::Dispatch(int index)
 {
     const int w = targetWidth, h = targetHeight;
-    if (index != -1 && index >= 0 && index < kEffectCount && !IsBuilt(index)) {
-        FILE_LOG("transition effect %d is not available, shown as a plain copy", index);
-        index = -1;
-    }
     switch (index) {
         case -1:
             PlainCopy();
@@ -256,6 +251,96 @@ void CTransitionEffects::Dispatch(int index)
         case 58:
             Mosaic();
             break;
+        case 59:
+            MoveWhole(Heading::Down, 1);
+            break;
+        case 60:
+            MovePattern(1, Heading::Down, 1, 1000);
+            break;
+        case 61:
+            MovePattern(2, Heading::Down, 1, 0);
+            break;
+        case 62:
+            MovePattern(3, Heading::Down, 1, 0);
+            break;
+        case 63:
+            MovePattern(4, Heading::Down, 1, 0);
+            break;
+        case 64:
+            MovePattern(5, Heading::Down, 1, 0);
+            break;
+        case 65:
+            MoveFromCorner(false, true, 1);
+            break;
+        case 66:
+            MoveFromCorner(true, true, 2);
+            break;
+        case 67:
+            MoveFromCorner(false, false, 2);
+            break;
+        case 68:
+            MoveFromCorner(true, false, 2);
+            break;
+        case 69:
+            MoveWhole(Heading::Left, 2);
+            break;
+        case 70:
+            MovePattern(1, Heading::Left, 2, 1000);
+            break;
+        case 71:
+            MovePattern(2, Heading::Left, 1, 0);
+            break;
+        case 72:
+            MovePattern(3, Heading::Left, 1, 0);
+            break;
+        case 73:
+            MovePattern(4, Heading::Left, 2, 0);
+            break;
+        case 74:
+            MovePattern(5, Heading::Left, 2, 0);
+            break;
+        case 75:
+            MoveHalves(true);
+            break;
+        case 76:
+            MoveWhole(Heading::Right, 2);
+            break;
+        case 77:
+            MovePattern(1, Heading::Right, 2, 1000);
+            break;
+        case 78:
+            MovePattern(2, Heading::Right, 2, 800);
+            break;
+        case 79:
+            MovePattern(3, Heading::Right, 2, 1000);
+            break;
+        case 80:
+            MovePattern(4, Heading::Right, 2, 1000);
+            break;
+        case 81:  // with strips 1 pixel thick the step is their thickness
+            MovePattern(5, Heading::Right, w / 20 == 0 ? 1 : 2, 0);
+            break;
+        case 82:
+            MoveWhole(Heading::Up, 2);
+            break;
+        case 83:
+            MovePattern(1, Heading::Up, 2, 1000);
+            break;
+        case 84:
+            MovePattern(2, Heading::Up, 2, 1000);
+            break;
+        case 85:
+            MovePattern(3, Heading::Up, 2, 1000);
+            break;
+        case 86:
+            MovePattern(4, Heading::Up, 2, 1000);
+            break;
+        case 87:
+            MovePattern(5, Heading::Up, 2, 0);
+            break;
+        case 88:
+            MoveHalves(false);
+            break;
         case 89:
             MultiBox(false);
             break;
@@ -274,8 +359,80 @@ void CTransitionEffects::Dispatch(int index)
         case 94:
             MultiWipe(true, false);
             break;
+        case 95:
+            Rain(Heading::Down);
+            break;
+        case 96:
+            Rain(Heading::Left);
+            break;
+        case 97:
+            Rain(Heading::Right);
+            break;
+        case 98:
+            Rain(Heading::Up);
+            break;
         case 99:
             RandomCrossLines();
+            break;
+        case 100:
+            Roll(Heading::Down);
+            break;
+        case 101:
+            Roll(Heading::Left);
+            break;
+        case 102:
+            Roll(Heading::Right);
+            break;
+        case 103:
+            Roll(Heading::Up);
+            break;
+        case 104:
+            Scan(Heading::Down, 2, 2, false);
+            break;
+        case 105:
+            Scan(Heading::Left, 1, 5, false);
+            break;
+        case 106:
+            Scan(Heading::Right, 2, 5, false);
+            break;
+        case 107:
+            ScanToCenter(true);
+            break;
+        case 108:
+            ScanToCenter(false);
+            break;
+        case 109:
+            ScanToEdge(true);
+            break;
+        case 110:
+            ScanToEdge(false);
+            break;
+        case 111:
+            Scan(Heading::Up, 2, 5, true);
+            break;
+        case 112:
+            ShowFromCorner(false, true);
+            break;
+        case 113:
+            ShowFromCorner(true, true);
+            break;
+        case 114:
+            ShowFromCorner(false, false);
+            break;
+        case 115:
+            ShowFromCorner(true, false);
+            break;
+        case 116:
+            ShowComb(false);
+            break;
+        case 117:
+            ShowComb(true);
+            break;
+        case 118:
+            Shutter(true);
+            break;
+        case 119:
+            Shutter(false);
             break;
         case 120:
             StretchFrom(2, 1);
@@ -303,6 +460,42 @@ void CTransitionEffects::Dispatch(int index)
             break;
         case 128:
             StretchFrom(1, -1);
+            break;
+        case 129:
+            Sweep(Heading::Down);
+            break;
+        case 130:
+            Sweep(Heading::Left);
+            break;
+        case 131:
+            Sweep(Heading::Right);
+            break;
+        case 132:
+            Sweep(Heading::Up);
+            break;
+        case 133:
+            Bars(true, true, true);
+            break;
+        case 134:
+            Bars(true, false, true);
+            break;
+        case 135:
+            Bars(true, true, false);
+            break;
+        case 136:
+            Bars(true, false, false);
+            break;
+        case 137:
+            Bars(false, false, true);
+            break;
+        case 138:
+            Bars(false, true, true);
+            break;
+        case 139:
+            Bars(false, false, false);
+            break;
+        case 140:
+            Bars(false, true, false);
             break;
         case 141:
             WedgeWipe(false, false);

@@ -11,6 +11,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <vector>
 
 class CComPicture;
 class FramePacer;
@@ -141,6 +142,72 @@ private:
     void WipeToCorners(bool topRightPair);
     // Zig-zag family (157-160): a 20 x 20 grid revealed one cell per frame along a snake.
     void ZigZag(bool columns, bool fromFarEnd);
+
+    // Helpers of the effects that move the picture or compose it line by line (Move, Rain, Roll,
+    // Scan, Show, Shutter, Sweep, Tow bar and Two bar). Like Reveal they work in target
+    // coordinates, write the back buffer's pixels and reach the window with the frame; an effect
+    // whose two changes of a frame lie far apart calls FlushFrame between them, so the window is
+    // not given everything in between.
+    //
+    // The way an effect's front travels; "from the entry edge" is the top for Down, the bottom for
+    // Up, the left edge for Right and the right edge for Left.
+    enum class Heading { Down, Up, Left, Right };
+    // The rectangle that spans the target across the heading and covers [from, to) along it,
+    // counted from the entry edge: the one place where an effect is turned to its heading.
+    RECT Across(Heading heading, int from, int to) const;
+    // An offset of `distance` in the heading's direction (negative: back towards the entry edge).
+    static POINT Along(Heading heading, int distance);
+    // What of `a` lies outside `b`, as up to four rectangles written to `out`; their count.
+    static int Subtract(const RECT& a, const RECT& b, RECT (&out)[4]);
+    // The target's rectangle at (sourceX, sourceY) copied to (x, y); both cut to the target.
+    void RevealAt(int x, int y, int width, int height, int sourceX, int sourceY);
+    // The start picture put back into a rectangle of the target's place.
+    void RestoreStart(const RECT& part);
+    // The target's rectangle `source` enlarged into `part`; each pixel comes from the one source
+    // pixel under its centre, which is what a smoothing stretch gives when it enlarges.
+    void StretchPart(const RECT& part, const RECT& source);
+    // Notes a rectangle of the target's place that the caller wrote into the back buffer's pixels.
+    void MarkDrawn(int x, int y, int width, int height);
+
+    // A part of the target that slides into its place: `piece` is drawn moved by an offset that
+    // runs from `from` to (0, 0), cut to `clip`. What it covered and covers no longer gets the
+    // start picture back; a piece whose offset has not changed is not drawn again.
+    struct Slide {
+        RECT piece, clip;
+        POINT from;
+        RECT shown{};
+        POINT offset{};
+    };
+    // Moves the slides together: the front d = 0, step, 2 step, ... while d < limit; each offset
+    // comes d closer to 0 on its axis, on the y axis trunc(d × H / W) when `proportional` (a
+    // corner). Each part reaches the window on its own. False when the change was stopped.
+    bool RunSlides(std::vector<Slide>& slides, int limit, bool proportional, int delay);
+
+    // Move family (59-88): the motions, each member a heading, a step and a pause (0: none).
+    void MoveWhole(Heading heading, int stepValue);
+    void MoveFromCorner(bool rightCorner, bool bottomCorner, int stepValue);
+    void MoveHalves(bool columns);
+    void MovePattern(int pattern, Heading heading, int stepValue, int pause);
+    // Rain family (95-98): strips smeared from the front to the far edge.
+    void Rain(Heading heading);
+    // Roll family (100-103): a rolling sheet, one line per frame.
+    void Roll(Heading heading);
+    // Scan family (104-111): lines of a thickness from an edge; two lines from both edges to the
+    // middle or from the middle to both edges.
+    void Scan(Heading heading, int thickness, int delay, bool finalCopy);
+    void ScanToCenter(bool rows);
+    void ScanToEdge(bool rows);
+    // Show family (112-117): a rectangle from a corner; a comb of lines sliding in from both sides.
+    void ShowFromCorner(bool rightCorner, bool bottomCorner);
+    void ShowComb(bool rows);
+    void CombFrame(bool rows, int offset);
+    // Shutter family (118, 119).
+    void Shutter(bool horizontal);
+    // Sweep family (129-132): 20 graded bands.
+    void Sweep(Heading heading);
+    // Tow bar and Two bar families (133-140): two parts moving or wiped in opposite directions; the
+    // first part (left or top) heads down or right when `forward`.
+    void Bars(bool towBar, bool forward, bool move);
 
     // Sets `step` for one effect's run and puts the caller's value back, also after an abort.
     class StepOverride {

@@ -172,6 +172,16 @@ int Larger(int a, int b)
     return a > b ? a : b;
 }
 
+int Loose(int w, int h, int)
+{
+    return 2 * (w + h) + 10;
+}
+
+int TwentyStrips(int w, int h, int)
+{
+    return 20 * (Larger(w, h) + 2);
+}
+
 const Family kFamilies[] = {
     {0, 19, 0, false, [](int w, int h, int s) { return (Larger(w, h) + 51) / s + 1; }, false},  // Band
     {20, 21, 30, false, [](int, int, int) { return 64; }, true},                                // Block
@@ -199,6 +209,22 @@ const Family kFamilies[] = {
     {145, 148, 30, false, [](int, int, int) { return 20; }, true},                       // Window blind
     {149, 156, 2, true, [](int w, int, int) { return w + 1; }, false},                   // Wipe
     {157, 160, 25, true, [](int, int, int) { return 400; }, true},                       // Zig-zag
+    // Moves, rains, rolls, scans, shows, shutters, sweeps and bars: their own cases hold their exact
+    // frame counts; here a bound that any runaway loop would pass.
+    {64, 64, 2, false, TwentyStrips, false},  // the "5" members: twenty strips, each on its own way
+    {74, 74, 2, false, TwentyStrips, false},
+    {81, 81, 2, false, TwentyStrips, false},
+    {87, 87, 2, false, TwentyStrips, false},
+    {59, 88, 2, false, Loose, false},    // Move
+    {95, 98, 1, true, Loose, false},     // Rain
+    {100, 103, 5, true, Loose, false},   // Roll
+    {104, 104, 2, false, Loose, false},  // Scan down
+    {105, 106, 5, false, Loose, false},  // Scan left, right
+    {107, 111, 5, true, Loose, false},   // Scan to center, to edge, up
+    {112, 115, 5, true, Loose, false},   // Show from a corner
+    {116, 119, 2, true, Loose, false},   // Show combs, Shutter
+    {129, 132, 30, true, Loose, false},  // Sweep
+    {133, 140, 2, false, Loose, false},  // Tow bar, Two bar
 };
 
 const Family& FamilyOf(int index)
@@ -213,6 +239,15 @@ int DelayOf(int index)
 {
     static const int bandDelays[] = {20, 20, 20, 20, 10, 10, 20, 20, 10, 10, 10, 10, 10, 10, 15, 15, 15, 15, 15, 15};
     return index <= 19 ? bandDelays[index] : FamilyOf(index).delay;
+}
+
+// The pause a Move member makes once, between its two halves; 0 for none.
+int PauseOf(int index)
+{
+    if (index == 78) return 800;
+    return index == 60 || index == 70 || index == 77 || (index >= 79 && index <= 80) || (index >= 83 && index <= 86)
+               ? 1000
+               : 0;
 }
 
 std::vector<int> BuiltEffects()
@@ -250,7 +285,12 @@ TEST_P(EveryEffect, RevealsTheWholeTargetOnlyInItsPlaceAtItsDelayWithinItsFrames
             EXPECT_EQ(frames, pacer.calls);
         else
             EXPECT_LE(pacer.calls, frames);
-        for (int delay : pacer.delays)
+        std::vector<int> delays = pacer.delays;
+        if (PauseOf(index)) {  // recorded once, among the frames
+            ASSERT_EQ(1, std::count(delays.begin(), delays.end(), PauseOf(index)));
+            delays.erase(std::find(delays.begin(), delays.end(), PauseOf(index)));
+        }
+        for (int delay : delays)
             ASSERT_EQ(DelayOf(index), delay);
         EXPECT_EQ(25, engine->step);
         EXPECT_EQ(BLACKONWHITE, ::GetStretchBltMode(stage.buffer.dc->Handle()));
@@ -330,7 +370,7 @@ TEST(Effects, PlainCopiesAndIndicesOutsideTheCatalogue)
     }
 }
 
-TEST(Effects, LogShowsTheRequestedIndexAndEffectsNotYetAvailable)
+TEST(Effects, LogShowsTheRequestedIndex)
 {
     TempDir dir;
     dir.Write("vesk.log", std::string());
@@ -339,13 +379,10 @@ TEST(Effects, LogShowsTheRequestedIndexAndEffectsNotYetAvailable)
     Stage stage(120, 90);
     RecordingPacer pacer;
     stage.Run(7, 61, 37, 23, 31, 25, pacer, false);
-    stage.Run(60, 61, 37, 23, 31, 25, pacer);
     g_fileLog = nullptr;
     EXPECT_EQ("", stage.BufferMismatch(true));
     const std::string text = ReadFileText(dir.Path("vesk.log"));
     EXPECT_NE(std::string::npos, text.find("begin a transition show , transition effect index = 7 "));
-    EXPECT_NE(std::string::npos, text.find("begin a transition show , transition effect index = 60 "));
-    EXPECT_NE(std::string::npos, text.find("transition effect 60 is not available, shown as a plain copy"));
     EXPECT_NE(std::string::npos, text.find("end a transition show"));
 }
 

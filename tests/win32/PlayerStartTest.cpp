@@ -73,10 +73,10 @@ TEST_F(PlayerStart, FullScreenLogsItsStartAndAnnouncesItself)
                       "start mode : Normal or Press Preview button!",
                       "notify windows a screensaver is running",
                       "show on screen 0",
-                      "Main form Init Pos 0 ,0",
                       "Media Count = 0",
                       "Media name = ",
-                      "picture \"\" skipped: no picture decoded"};
+                      "picture \"\" skipped: no picture decoded",
+                      "Main form Init Pos 0 ,0"};
     const Lines end{"Close Query", "CanClose : yes", "notify windows screensaver is stopped!", kEnd};
     ASSERT_GE(log.size(), start.size() + end.size());
     EXPECT_EQ(start, Lines(log.begin(), log.begin() + start.size()));
