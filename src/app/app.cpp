@@ -1,5 +1,6 @@
 #include "app.h"
 
+#include "../dialogs/configuredlg.h"
 #include "../framework/Application.h"
 #include "../package/Convert.h"
 #include "../package/Payloads.h"
@@ -105,6 +106,9 @@ bool CScreensaverApp::Run()
     switch (runMode) {
         case smConfigure:
             FILE_LOG("Openning the configuration dialog!");
+            // Owned by the window of "/c:HWND" (the Display control panel), or by the foreground
+            // window when no handle was given; it saves the settings itself when confirmed.
+            ShowConfigurationDialog(hostWindow, settings, project);
             project.CloseTable();
             mutexHandle.reset();
             FILE_LOG("Exit from the configuration dialog!");
