@@ -28,6 +28,8 @@ struct PageInfo {
 const PageInfo kPages[] = {
     {IDD_PAGE_GENERAL, "General"}, {IDD_PAGE_TRANSITION, "Transition Effects"}, {IDD_PAGE_PUBLISHER, "Publisher"}};
 
+constexpr COLORREF kLinkColour = RGB(0, 102, 204);
+
 int Flag(bool on)
 {
     return on ? 1 : 0;
@@ -305,9 +307,9 @@ bool Tfconfigure::Message(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& r
             return true;
         case kPageColour:
             if (reinterpret_cast<HWND>(lParam) != Item(IDC_LBHOME)) return false;
-            ::SetTextColor(reinterpret_cast<HDC>(wParam), ::GetSysColor(COLOR_HOTLIGHT));
-            ::SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-            result = reinterpret_cast<INT_PTR>(::GetStockObject(NULL_BRUSH));
+            ::SetTextColor(reinterpret_cast<HDC>(wParam), kLinkColour);
+            ::SetBkColor(reinterpret_cast<HDC>(wParam), ::GetSysColor(COLOR_WINDOW));
+            result = reinterpret_cast<INT_PTR>(::GetSysColorBrush(COLOR_WINDOW));
             return true;
         case kPageCursor:
             if (reinterpret_cast<HWND>(wParam) != Item(IDC_LBHOME)) return false;

@@ -20,8 +20,8 @@ PackageTable ProjectTable(const ProjectRecord& r)
     auto text = PackageValue::Text;
     project.AddRecord({PackageValue::Bytes(r.options), text(r.appName), text(r.homeSite), text(r.projectName),
                        text(r.dialogPicture), text(r.authorName), text(r.authorWebsite), text(r.authorEmail),
-                       text(r.version), text(r.copyright), text(r.description), text(""), text(""), text(""),
-                       text("")});
+                       text(r.version), text(r.copyright), text(r.description), PackageValue::Bytes(r.banner),
+                       text(""), text(""), text("")});
     return project;
 }
 

@@ -24,6 +24,7 @@ struct ProjectRecord {
     std::string version = "1.0";
     std::string copyright;
     std::string description;
+    std::vector<std::uint8_t> banner;  // the dialog picture's bytes, when media are embedded
 };
 
 PackageTable ProjectTable(const ProjectRecord& record);
