@@ -74,8 +74,8 @@ void Tfabout::LoadPicture()
         Application.ShowException(e);
     }
     // The program's own icon, shared: not destroyed.
-    const HANDLE own = ::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_PLAYER), IMAGE_ICON, 48, 48,
-                                    LR_SHARED);
+    const HANDLE own =
+        ::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_PLAYER), IMAGE_ICON, 48, 48, LR_SHARED);
     ::SendMessageA(image, STM_SETICON, reinterpret_cast<WPARAM>(own), 0);
 }
 

@@ -8,7 +8,7 @@
 #define IDD_PAGE_GENERAL 201
 #define IDD_PAGE_TRANSITION 202
 #define IDD_PAGE_PUBLISHER 203
-#define IDD_ABOUT 210  // Tfabout
+#define IDD_ABOUT 210      // Tfabout
 #define IDM_CONFIGURE 220  // pmmain
 
 // Tfconfigure: the banner, the page control and the menu items.

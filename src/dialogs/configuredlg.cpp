@@ -77,8 +77,8 @@ bool Tfconfigure::FormCreate()
     for (const auto& [kind, metric] : {std::pair{ICON_BIG, SM_CXICON}, std::pair{ICON_SMALL, SM_CXSMICON}}) {
         const int size = ::GetSystemMetrics(metric);
         ::SendMessageA(Handle(), WM_SETICON, kind,
-                       reinterpret_cast<LPARAM>(::LoadImageA(instance, MAKEINTRESOURCEA(IDI_PLAYER), IMAGE_ICON, size,
-                                                             size, LR_SHARED)));
+                       reinterpret_cast<LPARAM>(
+                           ::LoadImageA(instance, MAKEINTRESOURCEA(IDI_PLAYER), IMAGE_ICON, size, size, LR_SHARED)));
     }
 
     if (project.options.showDialogPicture)
@@ -202,12 +202,15 @@ void Tfconfigure::FillGeneral()
     ::SendMessageA(modes, CB_SETCURSEL, settings.monitorMode, 0);
     cmbscreenCloseUp();
 
-    const std::pair<int, std::int32_t> checks[] = {
-        {IDC_CKBANY, options.closeOnAnyEvent},           {IDC_CKBMOUSEMOVE, options.closeOnMouseMove},
-        {IDC_CKBMOUSELEFTCLICK, options.closeOnLeftClick}, {IDC_CKBMOUSERIGHTCLICK, options.closeOnRightClick},
-        {IDC_CKBMOUSEDBLCLICK, options.closeOnDoubleClick}, {IDC_CKBESC, options.closeOnEsc},
-        {IDC_CKBENTER, options.closeOnEnter},             {IDC_CKBSPECIFIEDKEY, options.closeOnKey},
-        {IDC_CKBMAXTIME, options.maxRuntimeOn}};
+    const std::pair<int, std::int32_t> checks[] = {{IDC_CKBANY, options.closeOnAnyEvent},
+                                                   {IDC_CKBMOUSEMOVE, options.closeOnMouseMove},
+                                                   {IDC_CKBMOUSELEFTCLICK, options.closeOnLeftClick},
+                                                   {IDC_CKBMOUSERIGHTCLICK, options.closeOnRightClick},
+                                                   {IDC_CKBMOUSEDBLCLICK, options.closeOnDoubleClick},
+                                                   {IDC_CKBESC, options.closeOnEsc},
+                                                   {IDC_CKBENTER, options.closeOnEnter},
+                                                   {IDC_CKBSPECIFIEDKEY, options.closeOnKey},
+                                                   {IDC_CKBMAXTIME, options.maxRuntimeOn}};
     for (const auto& [id, option] : checks)
         SetChecked(id, option == 1);
 
@@ -271,20 +274,29 @@ void Tfconfigure::FillPublisher()
 
 bool Tfconfigure::Command(int id, int code, HWND)
 {
-    switch (id) {
-        case IDOK: btnokClick(); return true;
-        case IDCANCEL: btncancelClick(); return true;
-        case IDM_SAVE1: Save1Click(); return true;
-        case IDM_EXIT1: Exit1Click(); return true;
-        case IDM_VISITWEBSITE1: Visitwebsite1Click(); return true;
-        case IDM_ABOUT1: About1Click(); return true;
-        case IDC_BTNSELECTALL: if (code == BN_CLICKED) btnselectallClick(); return true;
-        case IDC_BTNTOGGLE: if (code == BN_CLICKED) btntoggleClick(); return true;
-        case IDC_LBHOME: if (code == STN_CLICKED) lbhomeClick(); return true;
-        // Any change of the selection, by mouse or keyboard, not only when the list closes.
-        case IDC_CMBSCREEN: if (code == CBN_SELCHANGE) cmbscreenCloseUp(); return true;
-        default: return false;
+    // Buttons, the link and menu items report code 0 (BN_CLICKED, STN_CLICKED); the screen list
+    // any change of its selection, by mouse or keyboard, not only when its list closes.
+    struct Handler {
+        int id;
+        int code;
+        void (Tfconfigure::*run)();
+    };
+    static constexpr Handler handlers[] = {{IDOK, 0, &Tfconfigure::btnokClick},
+                                           {IDCANCEL, 0, &Tfconfigure::btncancelClick},
+                                           {IDM_SAVE1, 0, &Tfconfigure::Save1Click},
+                                           {IDM_EXIT1, 0, &Tfconfigure::Exit1Click},
+                                           {IDM_VISITWEBSITE1, 0, &Tfconfigure::Visitwebsite1Click},
+                                           {IDM_ABOUT1, 0, &Tfconfigure::About1Click},
+                                           {IDC_BTNSELECTALL, BN_CLICKED, &Tfconfigure::btnselectallClick},
+                                           {IDC_BTNTOGGLE, BN_CLICKED, &Tfconfigure::btntoggleClick},
+                                           {IDC_LBHOME, STN_CLICKED, &Tfconfigure::lbhomeClick},
+                                           {IDC_CMBSCREEN, CBN_SELCHANGE, &Tfconfigure::cmbscreenCloseUp}};
+    for (const Handler& handler : handlers) {
+        if (handler.id != id || handler.code != code) continue;
+        (this->*handler.run)();
+        return true;
     }
+    return false;
 }
 
 bool Tfconfigure::Message(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result)
@@ -296,7 +308,8 @@ bool Tfconfigure::Message(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& r
             const HWND tabs = Item(IDC_PCMAIN);
             TCITEMA tab{};
             tab.mask = TCIF_PARAM;
-            ::SendMessageA(tabs, TCM_GETITEMA, ::SendMessageA(tabs, TCM_GETCURSEL, 0, 0), reinterpret_cast<LPARAM>(&tab));
+            ::SendMessageA(tabs, TCM_GETITEMA, ::SendMessageA(tabs, TCM_GETCURSEL, 0, 0),
+                           reinterpret_cast<LPARAM>(&tab));
             ShowPage(static_cast<int>(tab.lParam));
             return true;
         }

@@ -12,6 +12,7 @@
 #include "../../src/settings/VESKGlobeSettings.h"
 #include "../../tools/scrpack/BitmapFile.h"
 #include "../../tools/scrpack/PlayerTables.h"
+#include "../support/PictureShows.h"
 #include "../support/Processes.h"
 #include "../support/TempDir.h"
 
@@ -131,15 +132,15 @@ std::string TakeMessageBox(HWND dialog)
 
 void WriteFileBytes(const std::string& path, const std::vector<std::uint8_t>& bytes)
 {
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 // An icon file of one size × size 32-bit image.
 std::vector<std::uint8_t> IconFile(int size)
 {
     const std::uint32_t pixels = static_cast<std::uint32_t>(size * size * 4), mask = ((size + 31) / 32) * 4 * size;
-    std::vector<std::uint8_t> file{0, 0, 1, 0, 1, 0, static_cast<std::uint8_t>(size), static_cast<std::uint8_t>(size),
+    std::vector<std::uint8_t> file{0, 0, 1, 0, 1,  0, static_cast<std::uint8_t>(size), static_cast<std::uint8_t>(size),
                                    0, 0, 1, 0, 32, 0};
     const auto add32 = [&file](std::uint32_t v) {
         for (int i = 0; i < 4; ++i)
@@ -147,9 +148,11 @@ std::vector<std::uint8_t> IconFile(int size)
     };
     add32(40 + pixels + mask);
     add32(22);
-    for (std::uint32_t v : {40u, static_cast<std::uint32_t>(size), static_cast<std::uint32_t>(2 * size)}) add32(v);
+    for (std::uint32_t v : {40u, static_cast<std::uint32_t>(size), static_cast<std::uint32_t>(2 * size)})
+        add32(v);
     file.insert(file.end(), {1, 0, 32, 0});
-    for (int i = 0; i < 6; ++i) add32(0);
+    for (int i = 0; i < 6; ++i)
+        add32(0);
     file.resize(file.size() + pixels, 0xFF);
     file.resize(file.size() + mask, 0);
     return file;
@@ -296,11 +299,12 @@ TEST_F(DialogTest, ControlsShowTheStoredSettings)
     settings.ownEffectList = "3; 9;x;500;-1;7";
     Configure([&](HWND dialog) {
         EXPECT_EQ("Dialog Show - Screensaver Settings", Text(dialog));
-        const std::pair<int, bool> checks[] = {
-            {IDC_CKBANY, false},       {IDC_CKBMOUSEMOVE, true}, {IDC_CKBMOUSELEFTCLICK, true},
-            {IDC_CKBMOUSERIGHTCLICK, true}, {IDC_CKBMOUSEDBLCLICK, true}, {IDC_CKBESC, true},
-            {IDC_CKBENTER, true},      {IDC_CKBSPECIFIEDKEY, true}, {IDC_CKBMUTE, true},
-            {IDC_CKBMAXTIME, true},    {IDC_CKBEFFECT, true},    {IDC_CKBRANDOM, false}};
+        const std::pair<int, bool> checks[] = {{IDC_CKBANY, false},           {IDC_CKBMOUSEMOVE, true},
+                                               {IDC_CKBMOUSELEFTCLICK, true}, {IDC_CKBMOUSERIGHTCLICK, true},
+                                               {IDC_CKBMOUSEDBLCLICK, true},  {IDC_CKBESC, true},
+                                               {IDC_CKBENTER, true},          {IDC_CKBSPECIFIEDKEY, true},
+                                               {IDC_CKBMUTE, true},           {IDC_CKBMAXTIME, true},
+                                               {IDC_CKBEFFECT, true},         {IDC_CKBRANDOM, false}};
         for (const auto& [id, checked] : checks)
             EXPECT_EQ(checked, IsChecked(dialog, id)) << id;
         EXPECT_EQ("", Text(dialog, IDC_EDTKEY)) << "closeKey 0";
@@ -481,22 +485,8 @@ TEST_F(DialogTest, PagesAndBannerFollowTheProjectOptions)
     }
 }
 
-TEST_F(DialogTest, HelpMenuOpensTheAboutDialogOverTheSettings)
-{
-    std::string caption;
-    Configure([&](HWND dialog) {
-        Menu(dialog, IDM_ABOUT1);
-        const HWND about = WaitForDialog(dialog);
-        caption = about ? Text(about) : "<none>";
-        if (about) ::SendMessageA(::GetDlgItem(about, IDOK), BM_CLICK, 0, 0);
-        for (int i = 0; i < 250 && about && ::IsWindow(about); ++i)
-            ::Sleep(20);
-        Click(dialog, IDCANCEL);
-    });
-    EXPECT_EQ("About Dialog Show", caption);
-}
-
-TEST_F(DialogTest, AboutShowsTheProjectAndTheMemory)
+// Help > About ... shows the About dialog over the settings.
+TEST_F(DialogTest, AboutShowsTheProjectAndTheMemoryOverTheSettings)
 {
     ProjectRecord record;
     record.projectName = "Dialog Show";
@@ -506,14 +496,21 @@ TEST_F(DialogTest, AboutShowsTheProjectAndTheMemory)
     MEMORYSTATUSEX memory{};
     memory.dwLength = sizeof memory;
     ::GlobalMemoryStatusEx(&memory);
-    About([&](HWND about) {
-        EXPECT_EQ("About Dialog Show", Text(about));
-        EXPECT_EQ("Dialog Show", Text(about, IDC_LBPRODUCT));
-        EXPECT_EQ("Version : ", Text(about, IDC_LBVERSION));
-        EXPECT_EQ("(c) 2026 Someone", Text(about, IDC_LBCOPYRIGHT));
-        EXPECT_EQ(std::to_string(memory.ullTotalPhys / 1048576) + " M", Text(about, IDC_LBMEORY));
-        Click(about, IDOK);
+    std::vector<std::string> texts;
+    Configure([&](HWND dialog) {
+        Menu(dialog, IDM_ABOUT1);
+        if (const HWND about = WaitForDialog(dialog)) {
+            texts = {Text(about), Text(about, IDC_LBPRODUCT), Text(about, IDC_LBVERSION), Text(about, IDC_LBCOPYRIGHT),
+                     Text(about, IDC_LBMEORY)};
+            Click(about, IDOK);
+            for (int i = 0; i < 250 && ::IsWindow(about); ++i)
+                ::Sleep(20);
+        }
+        Click(dialog, IDCANCEL);
     });
+    EXPECT_EQ((std::vector<std::string>{"About Dialog Show", "Dialog Show", "Version : ", "(c) 2026 Someone",
+                                        std::to_string(memory.ullTotalPhys / 1048576) + " M"}),
+              texts);
 }
 
 TEST_F(DialogTest, AboutPictureIsTheBitmapBesideTheProgramThenItsIconThenOurOwn)
@@ -536,7 +533,8 @@ TEST_F(DialogTest, AboutPictureIsTheBitmapBesideTheProgramThenItsIconThenOurOwn)
                 bitmapWidth = info.bmWidth;
             }
             ICONINFO info{};
-            if (auto shown = reinterpret_cast<HICON>(Send(about, IDC_IMG, STM_GETICON)); shown && ::GetIconInfo(shown, &info)) {
+            if (auto shown = reinterpret_cast<HICON>(Send(about, IDC_IMG, STM_GETICON));
+                shown && ::GetIconInfo(shown, &info)) {
                 BITMAP mask{};
                 ::GetObjectA(info.hbmMask, sizeof mask, &mask);
                 iconWidth = mask.bmWidth;
@@ -550,4 +548,25 @@ TEST_F(DialogTest, AboutPictureIsTheBitmapBesideTheProgramThenItsIconThenOurOwn)
     }
     RemoveFile(bmp);
     RemoveFile(ico);
+}
+
+// Run as a program, the show's "Settings" item opens the dialog over the screen window.
+TEST(SettingsMenu, OpensTheDialogOwnedByTheShow)
+{
+    PictureShow show({ColourItem("red.bmp", RGB(255, 0, 0))});
+    show.Open(smProgram);
+    HWND ownedBy = nullptr;
+    std::string caption;
+    std::thread driver([&] {
+        const HWND dialog = WaitForDialog(nullptr);
+        if (!dialog) return;
+        ownedBy = ::GetWindow(dialog, GW_OWNER);
+        caption = Text(dialog);
+        ::PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    });
+    show.form->Settings1Click();
+    driver.join();
+    EXPECT_EQ(show.window, ownedBy);
+    EXPECT_NE(std::string::npos, caption.find(" - Screensaver Settings")) << caption;
+    EXPECT_FALSE(show.form->busy);
 }
