@@ -21,11 +21,11 @@ xvfb-run -a -s "-screen 0 1280x1024x24" sh -eu -c '
   dialog=$(window "Screensaver Settings") || { echo "no dialog appeared"; kill "$player"; exit 1; }
   sleep 1
   import -window "$dialog" "$out/configure-general.png"
-  # Shift+Tab from the first control reaches the page tabs; Right shows the next page.
-  xdotool key shift+Tab Right
+  # Ctrl+Tab shows the next page.
+  xdotool key ctrl+Tab
   sleep 0.5
   import -window "$dialog" "$out/configure-transition-effects.png"
-  xdotool key Right
+  xdotool key ctrl+Tab
   sleep 0.5
   import -window "$dialog" "$out/configure-publisher.png"
   xdotool key alt+h a

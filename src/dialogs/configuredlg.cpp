@@ -90,6 +90,7 @@ bool Tfconfigure::FormCreate()
     FillEffects();
     FillPublisher();
     ShowPage(kGeneral);
+    HookPageKeys();
     CenterOverOwner();
     ::SetFocus(Item(IDC_CMBSCREEN));
     return false;
@@ -176,6 +177,60 @@ void Tfconfigure::ShowPage(int shownPage)
     }
     for (int page = 0; page < kPageCount; ++page)
         ::ShowWindow(pages[page], page == shownPage ? SW_SHOW : SW_HIDE);
+}
+
+namespace {
+// The page step of a key with Ctrl held: +1, -1, or 0 for any other key.
+int PageStep(WPARAM key)
+{
+    if (::GetKeyState(VK_CONTROL) >= 0) return 0;
+    if (key == VK_NEXT) return 1;
+    if (key == VK_PRIOR) return -1;
+    if (key == VK_TAB) return ::GetKeyState(VK_SHIFT) < 0 ? -1 : 1;
+    return 0;
+}
+
+BOOL CALLBACK AddFocusable(HWND window, LPARAM list)
+{
+    if (::GetWindowLongA(window, GWL_STYLE) & WS_TABSTOP) reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    return TRUE;
+}
+}  // namespace
+
+void Tfconfigure::HookPageKeys()
+{
+    std::vector<HWND> controls;
+    ::EnumChildWindows(Handle(), AddFocusable, reinterpret_cast<LPARAM>(&controls));
+    for (HWND control : controls) {
+        auto hook = std::make_unique<TWindowHook>();
+        hook->Install(control, [this](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+            // The dialog manager would take Ctrl+Tab as Tab: the control asks for the key instead.
+            const MSG* key = reinterpret_cast<const MSG*>(lParam);
+            if (message == WM_GETDLGCODE && key && key->message == WM_KEYDOWN && PageStep(key->wParam)) {
+                result = DLGC_WANTMESSAGE;
+                return true;
+            }
+            if (message != WM_KEYDOWN || !PageStep(wParam)) return false;
+            NextPage(PageStep(wParam));
+            result = 0;
+            return true;
+        });
+        pageKeyHooks.push_back(std::move(hook));
+    }
+}
+
+void Tfconfigure::NextPage(int step)
+{
+    const HWND tabs = Item(IDC_PCMAIN);
+    const int count = static_cast<int>(::SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
+    if (count < 2) return;
+    const int current = static_cast<int>(::SendMessageA(tabs, TCM_GETCURSEL, 0, 0));
+    TCITEMA tab{};
+    tab.mask = TCIF_PARAM;
+    ::SendMessageA(tabs, TCM_GETITEMA, (current + step + count) % count, reinterpret_cast<LPARAM>(&tab));
+    const bool onTabs = ::GetFocus() == tabs;
+    ShowPage(static_cast<int>(tab.lParam));
+    ::SetFocus(onTabs ? tabs : ::GetNextDlgTabItem(pages[tab.lParam], nullptr, FALSE));
 }
 
 void Tfconfigure::FillGeneral()

@@ -8,9 +8,12 @@
 
 #include "../framework/Dialog.h"
 #include "../framework/Handles.h"
+#include "../framework/WindowHook.h"
 #include "../slideshow/ComPicture.h"
 
 #include <array>
+#include <memory>
+#include <vector>
 
 class CSaverSettings;
 class CVESKGlobeSettings;
@@ -42,6 +45,10 @@ private:
     void HideBanner();
     void CreatePages();
     void ShowPage(int page);
+    // Ctrl+Tab and Ctrl+PageDown show the next page, Ctrl+Shift+Tab and Ctrl+PageUp the previous
+    // one, from any control of the dialog, as in other tabbed dialogs.
+    void HookPageKeys();
+    void NextPage(int step);
     void FillGeneral();
     void FillEffects();
     void FillPublisher();
@@ -59,6 +66,7 @@ private:
     CComPicture picture;  // the dialog picture, stretched over the banner
     std::array<HWND, kPageCount> pages{};
     UniqueFont linkFont;  // lbhome's, underlined
+    std::vector<std::unique_ptr<TWindowHook>> pageKeyHooks;
 };
 
 // Logs, shows the dialog modally over `owner` (none: centred on the screen) and returns IDOK when

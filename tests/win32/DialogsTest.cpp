@@ -438,6 +438,30 @@ TEST_F(DialogTest, EffectListWorksByKeyboardAndButtons)
     EXPECT_EQ((std::vector<std::vector<bool>>{onlyFive, allButFive, std::vector<bool>(161, true)}), seen);
 }
 
+// Ctrl+Tab and Ctrl+PageUp move between the pages from the focused control, wrapping around.
+TEST_F(DialogTest, CtrlTabShowsTheNextPage)
+{
+    std::vector<int> shown;  // the selected tab after each key
+    Configure([&](HWND dialog) {
+        // Sharing the dialog thread's keyboard state lets the test hold Ctrl down for it.
+        const DWORD self = ::GetCurrentThreadId(), owner = ::GetWindowThreadProcessId(dialog, nullptr);
+        ::AttachThreadInput(self, owner, TRUE);
+        BYTE keys[256] = {};
+        ::GetKeyboardState(keys);
+        keys[VK_CONTROL] = 0x80;
+        ::SetKeyboardState(keys);
+        for (WPARAM key : {VK_TAB, VK_TAB, VK_TAB, VK_PRIOR}) {
+            ::SendMessageA(::GetFocus(), WM_KEYDOWN, key, 0);
+            shown.push_back(static_cast<int>(Send(dialog, IDC_PCMAIN, TCM_GETCURSEL)));
+        }
+        keys[VK_CONTROL] = 0;
+        ::SetKeyboardState(keys);
+        ::AttachThreadInput(self, owner, FALSE);
+        Click(dialog, IDCANCEL);
+    });
+    EXPECT_EQ((std::vector<int>{1, 2, 0, 2}), shown);
+}
+
 TEST_F(DialogTest, PagesAndBannerFollowTheProjectOptions)
 {
     struct Case {
