@@ -1,7 +1,8 @@
 # The two commands of the README:
 #   make demo   build everything and run the demo show
 #   make test   build everything and run every test
-# Helpers: make build, make fuzz [FUZZ_SECONDS=60], make bench, make gallery, make clean.
+# Helpers: make build, make fuzz [FUZZ_SECONDS=60], make bench, make gallery, make screenshots,
+# make clean.
 
 NATIVE := build/native
 WIN32 := build/win32
@@ -12,7 +13,7 @@ FUZZ_SECONDS ?= 60
 
 CMAKE_FLAGS := -G Ninja -Wno-dev
 
-.PHONY: demo test build deps native win32 fuzz bench gallery clean
+.PHONY: demo test build deps native win32 fuzz bench gallery screenshots clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -86,6 +87,15 @@ bench: deps
 gallery: win32
 	@mkdir -p build/gallery
 	@$(WIN32)/wine-run $(WIN32)/gallery.exe build/gallery
+
+# The configuration dialog's three pages and the About dialog of the real player under Xvfb, as
+# PNGs in build/screenshots, for a person to look at.
+screenshots: win32
+	@mkdir -p build/screenshots
+	@$(WIN32)/wine-run $(WIN32)/tests/scenario/dialog_show.exe $(CURDIR)/build/screenshots/dialog.scr \
+	    $(CURDIR)/$(WIN32)/player.scr
+	@sh scripts/dialog-screenshots.sh $(CURDIR)/$(WIN32)/wine-run $(CURDIR)/build/screenshots/dialog.scr \
+	    $(CURDIR)/build/screenshots
 
 clean:
 	rm -rf build

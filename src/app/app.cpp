@@ -1,6 +1,7 @@
 #include "app.h"
 
 #include "../diagnostics/FileLog.h"
+#include "../dialogs/configuredlg.h"
 #include "../framework/Application.h"
 #include "../package/Convert.h"
 #include "../package/Payloads.h"
@@ -106,6 +107,9 @@ bool CScreensaverApp::Run()
     switch (runMode) {
         case smConfigure:
             FILE_LOG("Openning the configuration dialog!");
+            // Owned by the window of "/c:HWND" (the Display control panel), or by the foreground
+            // window when no handle was given; it saves the settings itself when confirmed.
+            ShowConfigurationDialog(hostWindow, settings, project);
             project.CloseTable();
             mutexHandle.reset();
             FILE_LOG("Exit from the configuration dialog!");

@@ -36,6 +36,13 @@ struct MenuTraits {
 };
 using UniqueMenu = UniqueHandle<MenuTraits>;
 
+struct IconTraits {
+    using Handle = HICON;
+    static Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle h) noexcept { ::DestroyIcon(h); }
+};
+using UniqueIcon = UniqueHandle<IconTraits>;  // not for icons loaded with LR_SHARED
+
 struct WindowTraits {
     using Handle = HWND;
     static Handle Invalid() noexcept { return nullptr; }

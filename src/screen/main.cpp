@@ -1,6 +1,7 @@
 #include "main.h"
 
 #include "../diagnostics/FileLog.h"
+#include "../dialogs/configuredlg.h"
 #include "../framework/Application.h"
 #include "../package/Payloads.h"
 #include "../settings/SaverSettings.h"
@@ -292,6 +293,7 @@ void Tfmain::Settings1Click()
     ::SetWindowPos(Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
     busy = true;
     Application.ProcessMessages();
+    ShowConfigurationDialog(Handle(), settings, project);
     busy = false;
 }
 

@@ -74,6 +74,13 @@ int RunShow(const std::string& commandLine, DWORD timeoutMs)
     return Run(commandLine, timeoutMs, [](DWORD processId, DWORD waited) {
         if (waited % 500 != 0) return;
         if (HWND window = FindProcessWindow(processId, "TForm")) ::PostMessageA(window, WM_CLOSE, 0, 0);
+        // The configuration dialog is cancelled the same way.
+        if (HWND dialog = FindProcessWindow(processId, "#32770")) {
+            char caption[256] = {};
+            ::GetWindowTextA(dialog, caption, sizeof caption);
+            if (std::string(caption).find("Screensaver Settings") != std::string::npos)
+                ::PostMessageA(dialog, WM_CLOSE, 0, 0);
+        }
     });
 }
 

@@ -18,6 +18,7 @@ HWND FindProcessWindow(DWORD processId, const char* className);
 // Waits until `path` exists, up to `timeoutMs`.
 bool WaitForFile(const std::string& path, DWORD timeoutMs);
 
-// Runs a show and closes its screen window as the system would (WM_CLOSE) once the window is up;
+// Runs a show and closes its screen window (or its configuration dialog) as the system would
+// (WM_CLOSE) once the window is up;
 // a show that ends by itself just ends. Its exit code, or -1 when it did not end in time.
 int RunShow(const std::string& commandLine, DWORD timeoutMs = 60000);

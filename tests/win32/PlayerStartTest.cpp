@@ -105,10 +105,12 @@ TEST_F(PlayerStart, EachSwitchChoosesItsMode)
         const char* arguments;
         Lines after;  // the lines after "CMD" and "screensaver file"
     };
+    const Lines kConfigure{"start mode : Configure", "Openning the configuration dialog!", "Show configuration dialog.",
+                           "Exit configuration dialog.", "Exit from the configuration dialog!", kEnd};
     const Case cases[] = {
         {"/p 1234", {"start mode : Preview in small screen", "notify windows a screensaver is running"}},
-        {"/c", {"start mode : Configure", "Openning the configuration dialog!", "Exit from the configuration dialog!"}},
-        {"", {"start mode : Configure", "Openning the configuration dialog!", "Exit from the configuration dialog!"}},
+        {"/c", kConfigure},
+        {"", kConfigure},
         {"-a 5", {"start mode : change password", kEnd}},
         {"/x", {}},
         {"/SETDEF",

@@ -71,7 +71,7 @@ ProjectRecord Project(const ShowManifest& show)
     const bool embedded = show.options.mediaEmbedded != 0;
     if (!show.dialogPicture.empty()) {
         record.dialogPicture = StoredName(show.dialogPicture, embedded);
-        if (embedded) record.bannerFile = show.PathOf(show.dialogPicture);
+        if (embedded) record.banner = PackageValue::File(show.PathOf(show.dialogPicture));
     }
     return record;
 }

@@ -20,8 +20,7 @@ PackageTable ProjectTable(const ProjectRecord& r)
     auto text = PackageValue::Text;
     project.AddRecord({PackageValue::Bytes(r.options), text(r.appName), text(r.homeSite), text(r.projectName),
                        text(r.dialogPicture), text(r.authorName), text(r.authorWebsite), text(r.authorEmail),
-                       text(r.version), text(r.copyright), text(r.description),
-                       r.bannerFile.empty() ? text("") : PackageValue::File(r.bannerFile), text(""), text(""),
+                       text(r.version), text(r.copyright), text(r.description), r.banner, text(""), text(""),
                        text("")});
     return project;
 }

@@ -24,7 +24,7 @@ struct ProjectRecord {
     std::string version = "1.0";
     std::string copyright;
     std::string description;
-    std::string bannerFile;  // the dialog picture's file, stored in "banner"; none when empty
+    PackageValue banner = PackageValue::Text("");  // the dialog picture's bytes, when media are embedded
 };
 
 PackageTable ProjectTable(const ProjectRecord& record);
