@@ -4,6 +4,8 @@
 #include "../app/SystemIntegration.h"
 #include "../framework/Application.h"
 #include "../package/Payloads.h"
+#include "../players/SoundPlayer.h"
+#include "../players/VideoPlayer.h"
 #include "../settings/SaverSettings.h"
 #include "../settings/VESKGlobeSettings.h"
 #include "../slideshow/ImageSlideShowPlayer.h"
@@ -24,6 +26,7 @@ Tfmain::Tfmain(TScrMode mode, HWND host, const CMyXMLDb& db, CSaverSettings& sav
       project(projectRecord),
       screenFiles(TempFolder(), projectRecord, media),
       transitionPacer(pacer),
+      musicTable(db, TempFolder()),
       database(db),
       hostWindow(host)
 {
@@ -59,6 +62,7 @@ void Tfmain::FormCreate()
     showSetting.SetSaverSettings(settings);
     showSetting.Open();
     showSetting.LoadCurrent();
+    SetUpSound();
 
     Place();
 
@@ -188,6 +192,18 @@ bool Tfmain::Hook(UINT message, WPARAM wParam, LPARAM, LRESULT& result)
             BoundSoundFinished();
             result = 0;
             return true;
+        case kTrackFinished:
+            TrackFinished();
+            result = 0;
+            return true;
+        case kPauseMusic:
+            if (musicPlayer) musicPlayer->Pause();
+            result = 0;
+            return true;
+        case kResumeMusic:
+            if (musicPlayer) musicPlayer->Resume();
+            result = 0;
+            return true;
         case WM_SYSCOMMAND: {
             const UINT command = static_cast<UINT>(wParam & 0xFFF0);
             FILE_LOG("here : %d", static_cast<int>(wParam));
@@ -236,6 +252,7 @@ void Tfmain::FormClose(TCloseAction&)
     closing = true;
     StopItem(previousItemType);
     if (runMode != smPreview) ShowTaskbar(true);
+    ClosePlayers();
     screenFiles.RemoveScreenFiles();
     NotifyScreensaverRunning(false);
     if (runMode != smPreview && settings.options.maxRuntimeOn && settings.options.maxRuntimeMinutes > 0)
@@ -261,6 +278,7 @@ void Tfmain::timer3Timer()
     timer1.SetEnabled(false);
     itemTimerArmed = false;
     if (slideshowPlayer) slideshowPlayer->Hide();
+    ClosePlayers();
     ::InvalidateRect(Handle(), nullptr, FALSE);
 }
 

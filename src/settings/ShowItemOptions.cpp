@@ -34,6 +34,7 @@ void ForEachField(Options& o, Visit&& visit)
     visit(76, o.transitionsOn);
     visit(77, o.randomEffect);
     visit(80, o.effectStep);
+    visit(84, o.videoSizeMode);
     visit(104, o.mediaType);
     visit(108, o.flashBackColor);
     visit(112, o.flashAlignMode);
