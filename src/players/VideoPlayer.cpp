@@ -84,7 +84,12 @@ void Tfvideoplayer::ShowOnTop()
 void Tfvideoplayer::Start(bool loopMedia)
 {
     loop = loopMedia;
-    if (fileName.empty()) return;
+    // Without a file (a separate file that is missing) only the poll runs: it finds nothing
+    // playing and ends the item as for a file that cannot be opened, so the show goes on.
+    if (fileName.empty()) {
+        StartPolling();
+        return;
+    }
     player.Open(fileName, nullptr);
 
     const RECT natural = player.GetDestination();
@@ -102,6 +107,11 @@ void Tfvideoplayer::Start(bool loopMedia)
     player.PutDestination(0, 0, size.width, size.height);
 
     playing = true;
+    StartPolling();
+}
+
+void Tfvideoplayer::StartPolling()
+{
     timer.SetEnabled(false);
     timer.Tag = kPollTag;
     timer.SetInterval(kPollInterval);
@@ -137,7 +147,7 @@ void Tfvideoplayer::timerTimer()
     if (position < length - kEndMargin) return;
     if (loop) {
         FILE_LOG("Movie stops , Loop Media!");
-        Restart();
+        if (!fileName.empty()) Restart();
         return;
     }
     timer.SetEnabled(false);

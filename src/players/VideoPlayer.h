@@ -81,6 +81,7 @@ protected:
 private:
     bool Hook(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void timerTimer();
+    void StartPolling();
     void Restart();
 
     HWND parent;
