@@ -4,6 +4,7 @@
 #include "../../src/settings/ShowItemOptions.h"
 #include "BitmapFile.h"
 #include "DemoPictures.h"
+#include "MediaFiles.h"
 #include "PlayerTables.h"
 
 #include <string>
@@ -56,6 +57,7 @@ ShowItemOptions ItemOptions(const DemoItem& item)
     o.randomEffect = 1;
     o.effectStep = 12;
     o.mediaType = 0;
+    o.musicOn = 1;
     return o;
 }
 
@@ -91,6 +93,8 @@ std::vector<PackageTable> DemoShowTables(const DemoInputs& inputs)
     project.backgroundPerPicture = 1;  // background, picture and captions change together
     project.pictureFit = 0;            // large pictures shrink, small ones keep their size
     project.hasImageMedia = 1;
+    project.musicEmbedded = 1;
+    project.musicLoop = 1;
     record.options = project.ToBytes();
 
     PackageTable setting = SettingTable();
@@ -109,9 +113,28 @@ std::vector<PackageTable> DemoShowTables(const DemoInputs& inputs)
         if (i < 2) backImages.AddRecord({text("C:\\Demo\\Backgrounds\\" + name)});
     }
 
+    // A video after the pictures: 6 seconds of colour bands drifting across, at twice its size.
+    ShowItemOptions video = ItemOptions(kItems[1]);
+    video.mediaType = 2;
+    video.videoSizeMode = 1;
+    video.musicOn = 0;
+    const auto text = [](const std::string& t) { return PackageValue::Text(t); };
+    setting.AddRecord({PackageValue::Bytes(video.ToBytes()), text("bands.avi"), text("Bands"), text("Arial"),
+                       text("1;"), text("A computed video"), text("Arial"), text("2;"), text("0;1;2;3;"), text("0;"),
+                       text("0;1;"), text(""), text("")});
+    media.AddRecord({text("bands.avi"), PackageValue::Bytes(MakeAviFile(160, 120, 150, 25, [](int f, int x, int y) {
+                         const int band = ((x + 2 * f) / 20 + y / 40) % 3;
+                         return band == 0 ? 0x3060C0u : band == 1 ? 0x40A040u : 0xC08030u;
+                     }))});
+
+    // Background music: two computed tones, round and round; each picture item lets it play.
+    PackageTable music = MusicTable();
+    music.AddRecord({text("music\\low.wav"), PackageValue::Int(1), PackageValue::Bytes(MakeWaveFile(4000, 330))});
+    music.AddRecord({text("music\\high.wav"), PackageValue::Int(1), PackageValue::Bytes(MakeWaveFile(3000, 440))});
+
     PackageTable libraries = RuntimeLibTable();
     for (const std::string& path : inputs.runtimeLibraries)
         libraries.AddRecord({PackageValue::Text(FileName(path)), PackageValue::File(path)});
-    return {ProjectTable(record), std::move(setting),    MusicTable(),  std::move(media),
+    return {ProjectTable(record), std::move(setting),    std::move(music), std::move(media),
             std::move(libraries), std::move(backImages), AccFileTable()};
 }
