@@ -31,7 +31,7 @@ build: native win32
 
 # The player runs the demo show full screen beside a vesk.log, and the log is printed. With a
 # display the show runs there until input closes it; without one it runs under Xvfb, leaves
-# screenshots in build/demo/screen-1.png ... screen-6.png, and is closed by a mouse movement.
+# screenshots in build/demo/screen-1.png ... screen-8.png, and is closed by a mouse movement.
 demo: build
 	@sh scripts/make-demo.sh $(NATIVE) $(WIN32) build/demo
 	@echo "== scrpack list build/demo/demo.scr"
@@ -40,7 +40,7 @@ demo: build
 	@if [ -n "$${DISPLAY:-}" ]; then \
 	    : > build/demo/vesk.log; $(WIN32)/wine-run build/demo/demo.scr /s; cat build/demo/vesk.log; \
 	else \
-	    SHOTS=6 SHOT_EVERY=4 sh scripts/xvfb-show.sh $(CURDIR)/$(WIN32)/wine-run $(CURDIR)/build/demo/demo.scr \
+	    SHOTS=8 SHOT_EVERY=4 sh scripts/xvfb-show.sh $(CURDIR)/$(WIN32)/wine-run $(CURDIR)/build/demo/demo.scr \
 	        $(CURDIR)/build/demo/screen.png; \
 	fi
 

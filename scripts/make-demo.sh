@@ -1,12 +1,13 @@
 #!/bin/sh
-# Builds the demo show from its manifest: the computed pictures, converted into the formats the
-# manifest names, then packed behind the player (with the image library beside it) by scrpack.
+# Builds the demo show from its manifest: the computed media, the pictures converted into the
+# formats the manifest names, then packed behind the player (with the image library beside it)
+# by scrpack.
 # usage: make-demo.sh NATIVE-BUILD WIN32-BUILD OUTPUT-FOLDER
 set -eu
 native=$1 win32=$2 out=$3
 here=$(dirname "$0")
-mkdir -p "$out/pictures"
-"$native/demopictures" "$out/pictures" >"$out/pictures/list"
+mkdir -p "$out/media"
+"$native/demomedia" "$out/media" >"$out/media/list"
 tab=$(printf '\t')
 while IFS="$tab" read -r bitmap format; do
   picture="${bitmap%.bmp}.$format"
@@ -17,6 +18,6 @@ while IFS="$tab" read -r bitmap format; do
     tif) convert "$bitmap" -compress lzw "$picture" ;;
     *) convert "$bitmap" "$picture" ;;
   esac
-done <"$out/pictures/list"
+done <"$out/media/list"
 cp "$here/../demo/show.json" "$out/show.json"
 "$native/scrpack" build "$out/show.json" -o "$out/demo.scr" --player "$win32/player.scr"

@@ -3,12 +3,43 @@
 #include "main.h"
 
 #include "../diagnostics/FileLog.h"
+#include "../framework/Application.h"
+#include "../players/SoundPlayer.h"
+#include "../players/VideoPlayer.h"
+#include "../settings/SaverSettings.h"
 #include "../settings/VESKGlobeSettings.h"
+#include "../slideshow/Background.h"
 #include "../slideshow/ImageSlideShowPlayer.h"
 
 void Tfmain::StopItem(std::int32_t type)
 {
     if (type == 0 && slideshowPlayer) slideshowPlayer->Stop();
+    // The device closes, so that the video's copy can be parked or removed.
+    if (type == 2 && videoPlayers[videoSlot]) videoPlayers[videoSlot]->Close(true);
+}
+
+void Tfmain::SetUpSound()
+{
+    musicTable.Open();
+    musicPlayer = std::make_unique<CSoundPlayer>();
+    musicPlayer->SetNotify(kTrackFinished, Handle());
+    StartMusic(true);
+    boundSoundPlayer = std::make_unique<CSoundPlayer>();
+    boundSoundPlayer->SetNotify(kBoundSoundFinished, Handle());
+}
+
+void Tfmain::ClosePlayers()
+{
+    // Every device is closed before the copies it played are removed.
+    for (auto& player : videoPlayers)
+        player.reset();
+    boundSoundPlayer.reset();
+    musicPlayer.reset();
+    if (musicTimerArmed) timer2.SetEnabled(false);
+    musicTimerArmed = false;
+    musicTable.RemoveBoundFile();
+    musicTable.RemoveMusicFile();
+    musicTable.Close();
 }
 
 void Tfmain::ShowItem()
@@ -34,9 +65,9 @@ void Tfmain::ShowItem()
             DoubleBuffered = false;
             break;
         case 2:
-            // Videos have no player yet: the show stays on the item, as on an unknown type.
             DoubleBuffered = true;
             FILE_LOG("Play a video movie");
+            StartVideo();
             break;
         default:
             FILE_LOG("Unknow Media type %d", static_cast<int>(type));
@@ -45,9 +76,74 @@ void Tfmain::ShowItem()
     itemPlaying = true;
     LeavePreviousType(type);
     previousItemType = type;
-    // The background music follows the item's musicOn, and the item's own sound starts, once
-    // there is a sound player; until then no item waits for a sound.
+    if (musicPlayer) {
+        if (showSetting.options.musicOn)
+            musicPlayer->Resume();
+        else
+            musicPlayer->Pause();
+    }
+    StartBoundSound();
+}
+
+// The item's own sound, when it names one: the item lasts until the sound has ended too.
+void Tfmain::StartBoundSound()
+{
     boundSoundPlaying = false;
+    if (!boundSoundPlayer) return;
+    boundSoundPlayer->Stop();
+    std::string file;
+    try {
+        file = musicTable.TrackByName(showSetting.bindSound, project.screensaverPath, project.options.mediaEmbedded,
+                                      project.options.filesBesideProgram);
+    } catch (const ETrackNotFound& e) {
+        FILE_LOG("%s%s", e.what(), e.path.c_str());
+    }
+    if (!file.empty()) boundSoundPlaying = boundSoundPlayer->Play(file);
+}
+
+void Tfmain::StartVideo()
+{
+    std::string file = screenFiles.MaterialiseVideo(showSetting);
+    if (!screenFiles.missingFile.empty()) {
+        ShowMissingFile(screenFiles.missingFile);
+        // The window may have closed while the box was open.
+        if (closing || !Handle()) return;
+        file.clear();
+    }
+    videoFile = file;
+    const int slot = videoSlot == 1 ? 0 : 1;
+    FILE_LOG("Video Player%d working", slot);
+    std::unique_ptr<Tfvideoplayer>& player = videoPlayers[slot];
+    if (!player) player = std::make_unique<Tfvideoplayer>(Handle(), project, settings, runMode);
+    player->SetFileName(file);
+    player->SetShowSettings(&showSetting);
+    player->SetBackgroundPainter([this](TBitmap& target) { PaintVideoBackground(target); });
+    player->PaintBackground();
+    player->ShowOnTop();
+    // Only now that the new video covers the screen does the previous one go.
+    videoPlayers[1 - slot].reset();
+    videoSlot = slot;
+    FILE_LOG("Exit from PlayVideo()");
+}
+
+void Tfmain::PaintVideoBackground(TBitmap& target)
+{
+    CComPicture picture;
+    if (!picture.Create(target.Width(), target.Height(), RGB(0, 0, 0))) return;
+    CBackground painter;
+    painter.SetSources(&showSetting, &project);
+    painter.media = &media;
+    painter.target = &picture;
+    painter.Paint(runMode);
+    ::BitBlt(target.Handle(), 0, 0, target.Width(), target.Height(), picture.dc->Handle(), 0, 0, SRCCOPY);
+}
+
+// A separate media file that is not there: the box belongs to the screen window, so it shows
+// above the full-screen show; the show goes on when it is closed.
+void Tfmain::ShowMissingFile(const std::string& path)
+{
+    const std::string text = "File not found : " + path;
+    ::MessageBoxA(Handle(), text.c_str(), Application.Title().c_str(), MB_OK | MB_ICONWARNING);
 }
 
 // The previous type's player leaves the screen when another type takes over.
@@ -59,6 +155,12 @@ void Tfmain::LeavePreviousType(std::int32_t type)
             slideshowPlayer->Hide();
         else
             ::ShowWindow(slideshowPlayer->Handle(), SW_SHOW);
+    }
+    if (previousItemType == 2 && changed && videoPlayers[videoSlot]) {
+        RECT client{};
+        ::GetClientRect(Handle(), &client);
+        ::SetWindowPos(videoPlayers[videoSlot]->Handle(), HWND_BOTTOM, 0, 0, client.right, client.bottom,
+                       SWP_HIDEWINDOW | SWP_NOACTIVATE);
     }
 }
 
@@ -73,6 +175,7 @@ void Tfmain::ItemFinished()
 void Tfmain::BoundSoundFinished()
 {
     boundSoundPlaying = false;
+    musicTable.RemoveBoundFile();  // its player has closed it
     if (!itemPlaying) ScheduleNext();
 }
 
@@ -111,7 +214,42 @@ void Tfmain::timer1Timer()
     NextItem();
 }
 
+void Tfmain::StartMusic(bool paused)
+{
+    if (!settings.options.playMusic || !musicPlayer || runtimeOver) return;
+    std::string file;
+    try {
+        file = musicTable.NextTrack(project.screensaverPath, project.options.musicRandom, project.options.musicLoop,
+                                    project.options.musicEmbedded, project.options.filesBesideProgram);
+    } catch (const ETrackNotFound& e) {
+        FILE_LOG("%s%s", e.what(), e.path.c_str());  // the music ends here
+        return;
+    }
+    if (file.empty()) return;
+    FILE_LOG("Play music %s", file.c_str());
+    if (musicPlayer->Play(file) && paused) musicPlayer->Pause();
+}
+
+void Tfmain::TrackFinished()
+{
+    if (!musicPlayer) return;
+    musicPlayer->Stop();
+    musicTable.RemoveMusicFile();
+    const std::int32_t seconds = project.options.musicPauseSeconds;
+    if (seconds <= 0) {
+        StartMusic(false);
+        return;
+    }
+    if (musicTimerArmed) return;
+    timer2.SetInterval(static_cast<unsigned>(seconds) * 1000u);
+    timer2.SetEnabled(true);
+    musicTimerArmed = true;
+}
+
 void Tfmain::timer2Timer()
 {
+    if (busy) return;
     timer2.SetEnabled(false);
+    musicTimerArmed = false;
+    StartMusic(false);
 }

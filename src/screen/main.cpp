@@ -4,6 +4,8 @@
 #include "../dialogs/configuredlg.h"
 #include "../framework/Application.h"
 #include "../package/Payloads.h"
+#include "../players/SoundPlayer.h"
+#include "../players/VideoPlayer.h"
 #include "../settings/SaverSettings.h"
 #include "../settings/SystemIntegration.h"
 #include "../settings/VESKGlobeSettings.h"
@@ -24,6 +26,7 @@ Tfmain::Tfmain(TScrMode mode, HWND host, const CMyXMLDb& db, CSaverSettings& sav
       project(projectRecord),
       screenFiles(TempFolder(), projectRecord, media),
       transitionPacer(pacer),
+      musicTable(db, TempFolder()),
       database(db),
       hostWindow(host)
 {
@@ -70,6 +73,7 @@ void Tfmain::StartShow()
     showSetting.SetSaverSettings(settings);
     showSetting.Open();
     showSetting.LoadCurrent();
+    SetUpSound();
 
     Place();
     ShowItem();
@@ -96,6 +100,7 @@ void Tfmain::UndoStart()
 {
     closing = true;  // nothing of the show runs any more
     StopItem(previousItemType);
+    ClosePlayers();
     timer3.SetEnabled(false);
     if (runMode != smPreview) ShowTaskbar(true);
     hook.Remove();
@@ -210,6 +215,18 @@ bool Tfmain::Hook(UINT message, WPARAM wParam, LPARAM, LRESULT& result)
             BoundSoundFinished();
             result = 0;
             return true;
+        case kTrackFinished:
+            TrackFinished();
+            result = 0;
+            return true;
+        case kPauseMusic:
+            if (musicPlayer) musicPlayer->Pause();
+            result = 0;
+            return true;
+        case kResumeMusic:
+            if (musicPlayer) musicPlayer->Resume();
+            result = 0;
+            return true;
         case WM_SYSCOMMAND: {
             const UINT command = static_cast<UINT>(wParam & 0xFFF0);
             FILE_LOG("here : %d", static_cast<int>(wParam));
@@ -260,6 +277,7 @@ void Tfmain::FormClose(TCloseAction&)
     closing = true;
     StopItem(previousItemType);
     if (runMode != smPreview) ShowTaskbar(true);
+    ClosePlayers();
     screenFiles.RemoveScreenFiles();
     NotifyScreensaverRunning(false);
     if (runMode != smPreview && settings.options.maxRuntimeOn && settings.options.maxRuntimeMinutes > 0)
@@ -285,6 +303,7 @@ void Tfmain::timer3Timer()
     timer1.SetEnabled(false);
     itemTimerArmed = false;
     if (slideshowPlayer) slideshowPlayer->Hide();
+    ClosePlayers();
     ::InvalidateRect(Handle(), nullptr, FALSE);
 }
 

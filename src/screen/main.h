@@ -10,6 +10,7 @@
 #include "../framework/PopupMenu.h"
 #include "../framework/Timer.h"
 #include "../framework/WindowHook.h"
+#include "../players/SoundTable.h"
 #include "../settings/Media.h"
 #include "../settings/MediaSetting.h"
 #include "ScreenFiles.h"
@@ -20,6 +21,9 @@
 class CMyXMLDb;
 class FramePacer;
 class TfImageSlideShowPlayer;
+class Tfvideoplayer;
+class CSoundPlayer;
+class TBitmap;
 class CSaverSettings;
 class CVESKGlobeSettings;
 
@@ -60,12 +64,17 @@ public:
 
     // The sequencer: one show item after another, each with the player of its type.
     static constexpr UINT kItemFinished = WM_USER + 8;         // 1032, from the players
-    static constexpr UINT kBoundSoundFinished = WM_USER + 13;  // 1037
+    static constexpr UINT kTrackFinished = WM_USER + 10;       // 1034, from musicPlayer
+    static constexpr UINT kPauseMusic = WM_USER + 11;          // 1035
+    static constexpr UINT kResumeMusic = WM_USER + 12;         // 1036
+    static constexpr UINT kBoundSoundFinished = WM_USER + 13;  // 1037, from boundSoundPlayer
     void ShowItem();
     void ItemFinished();
     void BoundSoundFinished();
     void ScheduleNext();
     void NextItem();
+    void StartMusic(bool paused);
+    void TrackFinished();
 
     std::int32_t previousItemType = -1;                       // the type of the item shown last
     bool itemTimerArmed = false;                              // timer1 runs the pause after an item
@@ -73,6 +82,14 @@ public:
     bool itemPlaying = false;        // the current item has started and not yet reported its end
     bool boundSoundPlaying = false;  // the current item's own sound is playing
     FramePacer* transitionPacer;
+    CSoundTable musicTable;                          // the "music" table: background tracks, item sounds
+    std::unique_ptr<CSoundPlayer> musicPlayer;       // background music; its end comes as 1034
+    std::unique_ptr<CSoundPlayer> boundSoundPlayer;  // the items' own sounds; their end comes as 1037
+    bool musicTimerArmed = false;                    // timer2 runs the pause between tracks
+    std::string videoFile;                           // the current video file
+    int videoSlot = 0;                               // the video player in use: 0 or 1
+    // Two video players, so the next video is on the screen before the previous one goes.
+    std::unique_ptr<Tfvideoplayer> videoPlayers[2];
 
 protected:
     void FormCreate() override;
@@ -93,6 +110,13 @@ private:
     void CloseEvent(const char* name);
     void StopItem(std::int32_t type);
     void LeavePreviousType(std::int32_t type);
+    void SetUpSound();
+    void StartVideo();
+    void StartBoundSound();
+    void PaintVideoBackground(TBitmap& target);
+    void ShowMissingFile(const std::string& path);
+    // Stops the players and the music for good: when the window closes or the run time is over.
+    void ClosePlayers();
 
     const CMyXMLDb& database;
     HWND hostWindow;

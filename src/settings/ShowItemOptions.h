@@ -33,6 +33,7 @@ struct ShowItemOptions {
     std::uint8_t transitionsOn = 0;  // 0: plain copy
     std::uint8_t randomEffect = 0;   // pick effects at random instead of in list order
     std::int32_t effectStep = 0;     // pixels per frame of the step-driven effects
+    std::int32_t videoSizeMode = 0;  // 0 natural size ... 5 the window's width; others count as 0
     std::int32_t mediaType = 0;      // 0 picture, 1 Flash movie, 2 video
     std::uint32_t flashBackColor = 0;
     std::int32_t flashAlignMode = 0;
@@ -91,6 +92,7 @@ void ShowItemOptions::ForEachField(Options& o, Visit&& visit)
     visit(76, o.transitionsOn, "transitionsOn");
     visit(77, o.randomEffect, "randomEffect");
     visit(80, o.effectStep, "effectStep");
+    visit(84, o.videoSizeMode, "videoSizeMode");
     visit(104, o.mediaType, "mediaType");
     visit(108, o.flashBackColor, "flashBackColor");
     visit(112, o.flashAlignMode, "flashAlignMode");

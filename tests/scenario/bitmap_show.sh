@@ -1,7 +1,7 @@
 #!/bin/sh
 # The scenario show: the demo's pictures as bitmaps, built from a manifest by the Windows scrpack
 # behind the player, with the image library beside the player carried by default.
-# usage: bitmap_show.sh EMULATOR DEMOPICTURES SCRPACK PLAYER OUTPUT-FOLDER
+# usage: bitmap_show.sh EMULATOR DEMOMEDIA SCRPACK PLAYER OUTPUT-FOLDER
 set -eu
 emulator=$1 pictures=$2 scrpack=$3 player=$4 out=$5
 mkdir -p "$out"

@@ -26,7 +26,7 @@ PictureItem ColourItem(const std::string& fileName, COLORREF colour)
     return item;
 }
 
-PictureShow::PictureShow(const std::vector<PictureItem>& items)
+PictureShow::PictureShow(const std::vector<PictureItem>& items, std::vector<PackageTable> moreTables)
 {
     std::vector<PackageTable> tables{ProjectTable(ProjectRecord()), SettingTable(), MediaTable()};
     for (const PictureItem& item : items) {
@@ -35,6 +35,7 @@ PictureShow::PictureShow(const std::vector<PictureItem>& items)
         record.filename = item.fileName;
         record.title = item.title;
         record.effectList = item.effectList;
+        record.bindSound = item.bindSound;
         AddShowItem(tables[1], record);
         const COLORREF c = item.colour;
         const auto colour = [c](int, int) {
@@ -43,6 +44,8 @@ PictureShow::PictureShow(const std::vector<PictureItem>& items)
         tables[2].AddRecord({PackageValue::Text(item.fileName),
                              PackageValue::Bytes(item.bytes.empty() ? MakeBitmapFile(16, 16, colour) : item.bytes)});
     }
+    for (PackageTable& table : moreTables)
+        tables.push_back(std::move(table));
     const std::string show = WritePackageFile(dir, "show.scr", FakeImage(10), BuildPackage(tables));
     db.Open(show, ReadPackageOffset(show));
     project.options.mediaEmbedded = 1;

@@ -37,12 +37,14 @@ struct PictureItem {
     std::vector<std::uint8_t> bytes;  // the stored file instead of the solid picture
     std::string title;
     std::string effectList = "22;";
+    std::string bindSound;  // the item's own sound, named in the "music" table
 };
 PictureItem ColourItem(const std::string& fileName, COLORREF colour);
 
 class PictureShow {
 public:
-    explicit PictureShow(const std::vector<PictureItem>& items);
+    // `moreTables` go into the package beside the project, the items and their files.
+    explicit PictureShow(const std::vector<PictureItem>& items, std::vector<PackageTable> moreTables = {});
     ~PictureShow();
 
     // Opens the screen window over the show; the project's options are set before.

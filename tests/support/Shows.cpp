@@ -16,6 +16,6 @@ void AddShowItem(PackageTable& settingTable, const ShowItem& item)
     const auto text = [](const std::string& value) { return PackageValue::Text(value); };
     settingTable.AddRecord({PackageValue::Bytes(item.options.ToBytes()), text(item.filename), text(item.title),
                             text(""), text(item.titleFontStyle), text(item.desc), text(""), text(item.descFontStyle),
-                            text(item.gradientString), text(item.effectList), text(item.backgroundList), text(""),
-                            text("")});
+                            text(item.gradientString), text(item.effectList), text(item.backgroundList),
+                            text(item.bindSound), text("")});
 }

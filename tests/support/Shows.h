@@ -16,5 +16,6 @@ struct ShowItem {
     ShowItemOptions options;
     std::string filename, title, desc, gradientString, effectList, backgroundList;
     std::string titleFontStyle, descFontStyle;
+    std::string bindSound;
 };
 void AddShowItem(PackageTable& settingTable, const ShowItem& item);

@@ -39,7 +39,7 @@ constexpr OptionRange kRanges[] = {
     {"musicPauseSeconds", 0, 86400},
     {"flashSeconds", 0, 86400},
     {"titlePosition", 0, 9},
-    {"descPosition", 0, 9},
+    {"descPosition", 0, 9}, {"videoSizeMode", 0, 5},
 };
 
 std::string Child(const std::string& path, const std::string& key)

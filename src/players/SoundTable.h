@@ -1,0 +1,70 @@
+// The show's music: the package's "music" table, the choice of the next background track (in
+// order or at random, once or in a loop) and the look-up of an item's own sound by name. Tracks
+// stored in the package are copied into the temporary folder, one of each kind at a time.
+//
+//   CSoundTable music(db, TempFolder());
+//   music.Open();
+//   std::string track = music.NextTrack(path, random, loop, embedded, beside);   // "" when over
+//   std::string sound = music.TrackByName("Music\\Theme.MP3", path, embedded, beside);
+//
+// A separate track file that does not exist raises ETrackNotFound.
+#pragma once
+
+#include "../package/XMLTable.h"
+#include "../settings/ListTexts.h"
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+class CMyXMLDb;
+
+// A separate track file that is not there; what() is "Cann't find ", `path` names the file.
+class ETrackNotFound : public std::runtime_error {
+public:
+    explicit ETrackNotFound(std::string file) : std::runtime_error("Cann't find "), path(std::move(file)) {}
+    std::string path;
+};
+
+class CSoundTable {
+public:
+    // `temp`: the temporary folder, with its final separator. Seeds the generator of the
+    // one-pass random order from the clock.
+    CSoundTable(const CMyXMLDb& db, std::string temp);
+    virtual ~CSoundTable();
+    CSoundTable(const CSoundTable&) = delete;
+    CSoundTable& operator=(const CSoundTable&) = delete;
+
+    // Opens the "music" table and lists its background tracks (type 1), in table order.
+    void Open();
+    void Close();
+
+    // The file of the next background track; empty when there is none or the music is over.
+    // `path` is the screensaver file, whose folder holds the tracks with `beside`.
+    std::string NextTrack(const std::string& path, bool random, bool loop, bool embedded, bool beside);
+    // The file of the first track (of any type) whose stored name contains the file-name part of
+    // `name` (any case); empty when there is none.
+    std::string TrackByName(const std::string& name, const std::string& path, bool embedded, bool beside);
+
+    // Delete the copy of the last background track or item sound, once it is no longer played.
+    void RemoveMusicFile() { RemoveCopy(currentMusicFile); }
+    void RemoveBoundFile() { RemoveCopy(currentBoundFile); }
+
+    std::int32_t position = -1;      // in `list`, of the current background track
+    std::vector<std::int32_t> list;  // record indices of the background tracks
+    std::string currentMusicFile;    // copies written into the temporary folder
+    std::string currentBoundFile;
+
+private:
+    std::string SeparateFile(const std::string& storedName, const std::string& path, bool beside) const;
+    // Copies the current record's track to the temporary folder under `storedName`, replacing
+    // `current`; empty (and logged) when it cannot be written whole.
+    std::string CopyToTemp(const std::string& storedName, std::string& current);
+    static void RemoveCopy(std::string& file);
+
+    const CMyXMLDb& database;
+    std::string temp;
+    CMyXMLTable musicTable;
+    CShuffleBag shuffleBag;
+};
