@@ -3,12 +3,14 @@
 #include "main.h"
 
 #include "../diagnostics/FileLog.h"
+#include "../framework/Application.h"
 #include "../settings/VESKGlobeSettings.h"
 #include "../slideshow/ImageSlideShowPlayer.h"
 
 void Tfmain::StopItem(std::int32_t type)
 {
     if (type == 0 && slideshowPlayer) slideshowPlayer->Stop();
+    if (type == 1 && flashPlayer) flashPlayer->Stop();
 }
 
 void Tfmain::ShowItem()
@@ -29,9 +31,9 @@ void Tfmain::ShowItem()
             slideshowPlayer->ShowPicture(showSetting);
             break;
         case 1:
-            // Flash movies have no player yet: the show stays on the item, as on an unknown type.
             FILE_LOG("Play a flash movie");
             DoubleBuffered = false;
+            StartFlash();
             break;
         case 2:
             // Videos have no player yet: the show stays on the item, as on an unknown type.
@@ -60,6 +62,25 @@ void Tfmain::LeavePreviousType(std::int32_t type)
         else
             ::ShowWindow(slideshowPlayer->Handle(), SW_SHOW);
     }
+    if (previousItemType == 1 && changed && flashPlayer) flashPlayer->Hide();
+}
+
+// An embedded movie is copied out of the package; a separate one is played where it lies, and
+// when it is missing the user is told (above the full-screen show) and the item plays nothing.
+void Tfmain::StartFlash()
+{
+    if (!flashPlayer) return;  // the window is closing
+    const std::string movie = screenFiles.MaterialiseFlashMovie(showSetting);
+    if (!screenFiles.missingFile.empty())
+        ::MessageBoxA(Handle(), ("File not found : " + screenFiles.missingFile).c_str(), Application.Title().c_str(),
+                      MB_OK | MB_ICONWARNING);
+    flashPlayer->SetFileName(movie);
+    flashPlayer->SetShowSettings(&showSetting);
+    flashPlayer->SetSaverSettings(&settings);
+    flashPlayer->SetProject(&project);
+    flashPlayer->SetMedia(&media);
+    flashPlayer->Start();
+    flashPlayer->Show();
 }
 
 void Tfmain::ItemFinished()

@@ -69,6 +69,8 @@ void Tfmain::StartShow()
     showSetting.SetSaverSettings(settings);
     showSetting.Open();
     showSetting.LoadCurrent();
+    flashPlayer = std::make_unique<TFlashPlayer>(Handle(), &project, &settings, runMode);
+    flashPlayer->SetShowSettings(&showSetting);
 
     Place();
     ShowItem();
@@ -258,6 +260,7 @@ void Tfmain::FormClose(TCloseAction&)
     if (closing) return;
     closing = true;
     StopItem(previousItemType);
+    flashPlayer.reset();
     if (runMode != smPreview) ShowTaskbar(true);
     screenFiles.RemoveScreenFiles();
     NotifyScreensaverRunning(false);
@@ -265,6 +268,16 @@ void Tfmain::FormClose(TCloseAction&)
         timer3.SetEnabled(false);
     media.Close();
     showSetting.Close();
+}
+
+void Tfmain::FormResize()
+{
+    if (flashPlayer) flashPlayer->ParentResized();
+}
+
+void Tfmain::FormPaint(HDC dc)
+{
+    if (flashPlayer) flashPlayer->ParentPainted(dc);
 }
 
 void Tfmain::FormDestroy()
@@ -284,6 +297,7 @@ void Tfmain::timer3Timer()
     timer1.SetEnabled(false);
     itemTimerArmed = false;
     if (slideshowPlayer) slideshowPlayer->Hide();
+    if (flashPlayer) flashPlayer->Hide();
     ::InvalidateRect(Handle(), nullptr, FALSE);
 }
 

@@ -10,6 +10,7 @@
 #include "../framework/PopupMenu.h"
 #include "../framework/Timer.h"
 #include "../framework/WindowHook.h"
+#include "../players/FlashPlayer.h"
 #include "../settings/Media.h"
 #include "../settings/MediaSetting.h"
 #include "ScreenFiles.h"
@@ -73,6 +74,13 @@ public:
     bool itemPlaying = false;        // the current item has started and not yet reported its end
     bool boundSoundPlaying = false;  // the current item's own sound is playing
     FramePacer* transitionPacer;
+
+    // Flash movies: one player, made with the window and reused for every Flash item. The
+    // window's size and paint reach it.
+    std::unique_ptr<TFlashPlayer> flashPlayer;
+    void StartFlash();
+    void FormResize() override;
+    void FormPaint(HDC dc) override;
 
 protected:
     void FormCreate() override;
