@@ -14,7 +14,7 @@
 #include "ControlSite.h"
 #include "FlashControl.h"
 
-#include <oaidl.h>
+#include <ocidl.h>
 #include <wrl/client.h>
 
 // OleInitialize for the life of the object, when it succeeded.

@@ -158,7 +158,9 @@ TEST_P(FlashInput, ReachesTheScreenWindowOrTheMovie)
     ::SendMessageA(player->Control().Window(), c.message, 0, MAKELPARAM(30, 40));
     PumpFor(0);
     EXPECT_EQ(c.toParent, parent.received[c.message]);
-    if (c.toParent) EXPECT_EQ(MAKELPARAM(30, 40), parent.lastParam[c.message]);
+    if (c.toParent) {
+        EXPECT_EQ(MAKELPARAM(30, 40), parent.lastParam[c.message]);
+    }
     EXPECT_EQ(c.toControl,
               control.state.mouseMoves + control.state.leftButtons + control.state.rightButtons - before);
 }
@@ -180,10 +182,11 @@ class FlashCreationFailure : public FlashPlayerTest, public ::testing::WithParam
 // plays, and nothing the host made on the way is left.
 TEST_P(FlashCreationFailure, LeavesThePlaceholderAndNothingElse)
 {
-    if (GetParam() < 0)
+    if (GetParam() < 0) {
         UnregisterTestControl();
-    else
+    } else {
         control.state.failAt = GetParam();
+    }
     std::unique_ptr<CFlashControl> made = CreateFlashControl(parent.get());
     EXPECT_EQ(nullptr, made->Window());
     EXPECT_EQ(0, made->CurrentFrame());

@@ -96,7 +96,8 @@ public:
         IOleInPlaceFrame* frame = nullptr;
         IOleInPlaceUIWindow* document = nullptr;
         RECT position{}, clip{};
-        OLEINPLACEFRAMEINFO info{sizeof info};
+        OLEINPLACEFRAMEINFO info{};
+        info.cb = sizeof info;
         HRESULT hr = inPlaceSite->CanInPlaceActivate();
         if (hr == S_OK) hr = inPlaceSite->GetWindowContext(&frame, &document, &position, &clip, &info);
         if (SUCCEEDED(hr)) {
