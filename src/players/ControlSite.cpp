@@ -54,8 +54,8 @@ STDMETHODIMP CControlSite::GetWindow(HWND* window)
     return S_OK;
 }
 
-STDMETHODIMP CControlSite::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** document,
-                                            LPRECT position, LPRECT clip, LPOLEINPLACEFRAMEINFO frameInfo)
+STDMETHODIMP CControlSite::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** document, LPRECT position,
+                                            LPRECT clip, LPOLEINPLACEFRAMEINFO frameInfo)
 {
     if (!frame || !document || !position || !clip || !frameInfo) return E_POINTER;
     *frame = this;

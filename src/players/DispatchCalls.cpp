@@ -6,7 +6,8 @@ long Variant::AsLong(long fallback) const
 {
     VARIANT converted;
     ::VariantInit(&converted);
-    const long number = SUCCEEDED(::VariantChangeType(&converted, const_cast<VARIANT*>(&value), 0, VT_I4)) ? converted.lVal : fallback;
+    const long number =
+        SUCCEEDED(::VariantChangeType(&converted, const_cast<VARIANT*>(&value), 0, VT_I4)) ? converted.lVal : fallback;
     ::VariantClear(&converted);
     return number;
 }

@@ -1,13 +1,13 @@
 // The Flash player with the test movie control: what the host gives the control, the end rules
 // tick by tick, the input that passes the control on to the screen window, and the placeholder
 // where the control cannot be made.
+#include "../../src/framework/Handles.h"
+#include "../../src/framework/WindowHook.h"
 #include "../../src/players/FlashPlayer.h"
 #include "../../src/players/ShockwaveFlash.h"
 #include "../../src/settings/MediaSetting.h"
 #include "../../src/settings/SaverSettings.h"
 #include "../../src/settings/VESKGlobeSettings.h"
-#include "../../src/framework/Handles.h"
-#include "../../src/framework/WindowHook.h"
 #include "../support/MessagePump.h"
 #include "../support/TempDir.h"
 #include "../support/TestFlashControl.h"
@@ -21,8 +21,8 @@ namespace {
 class ParentWindow {
 public:
     ParentWindow()
-        : window(::CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 320, 240,
-                                   nullptr, nullptr, nullptr, nullptr))
+        : window(::CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 320, 240, nullptr,
+                                   nullptr, nullptr, nullptr))
     {
         hook.Install(window.get(), [this](UINT message, WPARAM, LPARAM lParam, LRESULT&) {
             ++received[message];
@@ -127,16 +127,15 @@ TEST_P(FlashEndModes, EndAtTheirTick)
 
 INSTANTIATE_TEST_SUITE_P(
     Ticks, FlashEndModes,
-    ::testing::Values(EndCase{"TimeLimitOf10EndsAtThe11thTick", 1, 0, 10, "frames=1000 step=1 end=stop", 11},
-                      EndCase{"FrameLimitEndsAtTheFirstTickPastIt", 0, 25, 0, "frames=100 step=10 end=stop", 3},
-                      EndCase{"FrameLimitOfAMovieThatStopsShortEndsWhenIdle", 0, 500, 0, "frames=20 step=10 end=stop",
-                              4},
-                      EndCase{"NoEndModePlaysOn", 2, 0, 0, "frames=30 step=10 end=stop", 0},
-                      EndCase{"AStoppedMovieEndsAtItsThirdIdleTick", 3, 0, 0, "frames=40 step=10 end=stop", 6},
-                      EndCase{"ALoopingMovieEndsWhenItsFrameJumpsBack", 3, 0, 0, "frames=40 step=15 end=loop", 3},
-                      EndCase{"AMovieThatNeverStartsWaitsAFrameCountPerSecond", 3, 0, 0, "frames=90 step=0 end=stop",
-                              8},
-                      EndCase{"AMissingMovieEndsAfterThreeIdleTicks", 4, 0, 0, "", 3}),
+    ::testing::Values(
+        EndCase{"TimeLimitOf10EndsAtThe11thTick", 1, 0, 10, "frames=1000 step=1 end=stop", 11},
+        EndCase{"FrameLimitEndsAtTheFirstTickPastIt", 0, 25, 0, "frames=100 step=10 end=stop", 3},
+        EndCase{"FrameLimitOfAMovieThatStopsShortEndsWhenIdle", 0, 500, 0, "frames=20 step=10 end=stop", 4},
+        EndCase{"NoEndModePlaysOn", 2, 0, 0, "frames=30 step=10 end=stop", 0},
+        EndCase{"AStoppedMovieEndsAtItsThirdIdleTick", 3, 0, 0, "frames=40 step=10 end=stop", 6},
+        EndCase{"ALoopingMovieEndsWhenItsFrameJumpsBack", 3, 0, 0, "frames=40 step=15 end=loop", 3},
+        EndCase{"AMovieThatNeverStartsWaitsAFrameCountPerSecond", 3, 0, 0, "frames=90 step=0 end=stop", 8},
+        EndCase{"AMissingMovieEndsAfterThreeIdleTicks", 4, 0, 0, "", 3}),
     [](const ::testing::TestParamInfo<EndCase>& info) { return std::string(info.param.name); });
 
 struct InputCase {
@@ -161,8 +160,7 @@ TEST_P(FlashInput, ReachesTheScreenWindowOrTheMovie)
     if (c.toParent) {
         EXPECT_EQ(MAKELPARAM(30, 40), parent.lastParam[c.message]);
     }
-    EXPECT_EQ(c.toControl,
-              control.state.mouseMoves + control.state.leftButtons + control.state.rightButtons - before);
+    EXPECT_EQ(c.toControl, control.state.mouseMoves + control.state.leftButtons + control.state.rightButtons - before);
 }
 
 INSTANTIATE_TEST_SUITE_P(

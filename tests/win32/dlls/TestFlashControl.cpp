@@ -159,8 +159,8 @@ public:
         static const struct {
             const wchar_t* name;
             DISPID id;
-        } methods[] = {{L"Play", kPlay}, {L"StopPlay", kStopPlay}, {L"CurrentFrame", kCurrentFrame},
-                       {L"IsPlaying", kIsPlaying}};
+        } methods[] = {
+            {L"Play", kPlay}, {L"StopPlay", kStopPlay}, {L"CurrentFrame", kCurrentFrame}, {L"IsPlaying", kIsPlaying}};
         if (count != 1) return E_INVALIDARG;
         for (const auto& method : methods)
             if (std::wcscmp(method.name, names[0]) == 0) {
