@@ -14,6 +14,7 @@
 void Tfmain::StopItem(std::int32_t type)
 {
     if (type == 0 && slideshowPlayer) slideshowPlayer->Stop();
+    if (type == 1 && flashPlayer) flashPlayer->Stop();
     // The device closes, so that the video's copy can be parked or removed.
     if (type == 2 && videoPlayers[videoSlot]) videoPlayers[videoSlot]->Close(true);
 }
@@ -60,9 +61,9 @@ void Tfmain::ShowItem()
             slideshowPlayer->ShowPicture(showSetting);
             break;
         case 1:
-            // Flash movies have no player yet: the show stays on the item, as on an unknown type.
             FILE_LOG("Play a flash movie");
             DoubleBuffered = false;
+            StartFlash();
             break;
         case 2:
             DoubleBuffered = true;
@@ -162,6 +163,26 @@ void Tfmain::LeavePreviousType(std::int32_t type)
         ::SetWindowPos(videoPlayers[videoSlot]->Handle(), HWND_BOTTOM, 0, 0, client.right, client.bottom,
                        SWP_HIDEWINDOW | SWP_NOACTIVATE);
     }
+    if (previousItemType == 1 && changed && flashPlayer) flashPlayer->Hide();
+}
+
+// An embedded movie is copied out of the package; a separate one is played where it lies, and
+// when it is missing the user is told (above the full-screen show) and the item plays nothing.
+void Tfmain::StartFlash()
+{
+    if (!flashPlayer) return;  // the window is closing
+    const std::string movie = screenFiles.MaterialiseFlashMovie(showSetting);
+    if (!screenFiles.missingFile.empty())
+        ::MessageBoxA(Handle(), ("File not found : " + screenFiles.missingFile).c_str(), Application.Title().c_str(),
+                      MB_OK | MB_ICONWARNING);
+    if (closing || !flashPlayer) return;  // the box's own message loop may have closed the show
+    flashPlayer->SetFileName(movie);
+    flashPlayer->SetShowSettings(&showSetting);
+    flashPlayer->SetSaverSettings(&settings);
+    flashPlayer->SetProject(&project);
+    flashPlayer->SetMedia(&media);
+    flashPlayer->Start();
+    flashPlayer->Show();
 }
 
 void Tfmain::ItemFinished()

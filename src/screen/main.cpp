@@ -74,6 +74,8 @@ void Tfmain::StartShow()
     showSetting.Open();
     showSetting.LoadCurrent();
     SetUpSound();
+    flashPlayer = std::make_unique<TFlashPlayer>(Handle(), &project, &settings, runMode);
+    flashPlayer->SetShowSettings(&showSetting);
 
     Place();
     ShowItem();
@@ -276,6 +278,7 @@ void Tfmain::FormClose(TCloseAction&)
     if (closing) return;
     closing = true;
     StopItem(previousItemType);
+    flashPlayer.reset();
     if (runMode != smPreview) ShowTaskbar(true);
     ClosePlayers();
     screenFiles.RemoveScreenFiles();
@@ -284,6 +287,16 @@ void Tfmain::FormClose(TCloseAction&)
         timer3.SetEnabled(false);
     media.Close();
     showSetting.Close();
+}
+
+void Tfmain::FormResize()
+{
+    if (flashPlayer) flashPlayer->ParentResized();
+}
+
+void Tfmain::FormPaint(HDC dc)
+{
+    if (flashPlayer) flashPlayer->ParentPainted(dc);
 }
 
 void Tfmain::FormDestroy()
@@ -304,6 +317,7 @@ void Tfmain::timer3Timer()
     itemTimerArmed = false;
     if (slideshowPlayer) slideshowPlayer->Hide();
     ClosePlayers();
+    if (flashPlayer) flashPlayer->Hide();
     ::InvalidateRect(Handle(), nullptr, FALSE);
 }
 

@@ -10,6 +10,7 @@
 #include "../framework/PopupMenu.h"
 #include "../framework/Timer.h"
 #include "../framework/WindowHook.h"
+#include "../players/FlashPlayer.h"
 #include "../players/SoundTable.h"
 #include "../settings/Media.h"
 #include "../settings/MediaSetting.h"
@@ -90,6 +91,13 @@ public:
     int videoSlot = 0;                               // the video player in use: 0 or 1
     // Two video players, so the next video is on the screen before the previous one goes.
     std::unique_ptr<Tfvideoplayer> videoPlayers[2];
+
+    // Flash movies: one player, made with the window and reused for every Flash item. The
+    // window's size and paint reach it.
+    std::unique_ptr<TFlashPlayer> flashPlayer;
+    void StartFlash();
+    void FormResize() override;
+    void FormPaint(HDC dc) override;
 
 protected:
     void FormCreate() override;

