@@ -170,7 +170,9 @@ void Tfmain::LeavePreviousType(std::int32_t type)
 // when it is missing the user is told (above the full-screen show) and the item plays nothing.
 void Tfmain::StartFlash()
 {
-    if (!flashPlayer) return;  // the window is closing
+    if (closing) return;
+    // Made at the first Flash item, so a show without one never starts the control's machinery.
+    if (!flashPlayer) flashPlayer = std::make_unique<TFlashPlayer>(Handle(), &project, &settings, runMode);
     const std::string movie = screenFiles.MaterialiseFlashMovie(showSetting);
     if (!screenFiles.missingFile.empty())
         ::MessageBoxA(Handle(), ("File not found : " + screenFiles.missingFile).c_str(), Application.Title().c_str(),

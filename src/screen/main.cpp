@@ -74,8 +74,6 @@ void Tfmain::StartShow()
     showSetting.Open();
     showSetting.LoadCurrent();
     SetUpSound();
-    flashPlayer = std::make_unique<TFlashPlayer>(Handle(), &project, &settings, runMode);
-    flashPlayer->SetShowSettings(&showSetting);
 
     Place();
     ShowItem();
