@@ -57,12 +57,17 @@ INT_PTR TDialog::ShowModal(HWND ownerWindow)
     return result;
 }
 
+HWND FindDialogItem(HWND dialog, int id)
+{
+    if (HWND direct = ::GetDlgItem(dialog, id)) return direct;
+    ItemSearch search{id, nullptr};
+    ::EnumChildWindows(dialog, MatchItem, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 HWND TDialog::Item(int id) const
 {
-    if (HWND direct = ::GetDlgItem(window, id)) return direct;
-    ItemSearch search{id, nullptr};
-    ::EnumChildWindows(window, MatchItem, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return FindDialogItem(window, id);
 }
 
 std::string TDialog::ItemText(int id) const

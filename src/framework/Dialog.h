@@ -18,6 +18,9 @@
 
 #include <string>
 
+// A control of the dialog or of one of its pages (child dialogs); null when there is none.
+HWND FindDialogItem(HWND dialog, int id);
+
 class TDialog {
 public:
     explicit TDialog(int templateId) : templateId(templateId) {}

@@ -4,6 +4,7 @@
 #include "../../src/dialogs/AboutDialog.h"
 #include "../../src/dialogs/DialogIds.h"
 #include "../../src/dialogs/configuredlg.h"
+#include "../../src/framework/Dialog.h"
 #include "../../src/framework/Handles.h"
 #include "../../src/package/XMLDb.h"
 #include "../../src/platform/File.h"
@@ -43,25 +44,10 @@ HWND WaitForDialog(HWND owner, DWORD timeoutMs = 10000)
     return nullptr;
 }
 
-struct ItemSearch {
-    int id;
-    HWND found;
-};
-
-BOOL CALLBACK MatchItem(HWND window, LPARAM data)
-{
-    auto* search = reinterpret_cast<ItemSearch*>(data);
-    if (::GetDlgCtrlID(window) != search->id) return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
 // A control of the dialog or of one of its pages.
 HWND Control(HWND dialog, int id)
 {
-    ItemSearch search{id, nullptr};
-    ::EnumChildWindows(dialog, MatchItem, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return FindDialogItem(dialog, id);
 }
 
 std::string Text(HWND window)
