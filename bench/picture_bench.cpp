@@ -89,8 +89,8 @@ double PictureReady(const std::string& path, CComPicture& target)
     CComPicture picture;
     picture.LoadFromFile(path);
     const FitSize fit = FitInside(picture.Width(), picture.Height(), target.Width(), target.Height());
-    HalftoneStretch(target.dc->Handle(), (target.Width() - fit.width) / 2, (target.Height() - fit.height) / 2,
-                    fit.width, fit.height, picture.dc->Handle(), 0, 0, picture.Width(), picture.Height());
+    StretchPicture(target, (target.Width() - fit.width) / 2, (target.Height() - fit.height) / 2, fit.width,
+                   fit.height, picture, 0, 0, picture.Width(), picture.Height());
     ::GdiFlush();
     return Milliseconds(Clock::now() - start);
 }

@@ -287,15 +287,14 @@ void DrawPictureBackground(CComPicture& target, int layout, int tileCount, CComP
     if (layout == 3) layout = RandomBelow(3);
 
     if (layout == 0) {
-        HalftoneStretch(target.dc->Handle(), 0, 0, width, height, picture.dc->Handle(), 0, 0, pictureWidth,
-                        pictureHeight);
+        StretchPicture(target, 0, 0, width, height, picture, 0, 0, pictureWidth, pictureHeight);
     } else if (layout == 1) {
         target.FillRect(target.GetBounds(), 0);
         FitSize drawn{pictureWidth, pictureHeight};
         if (pictureWidth > width || pictureHeight > height)
             drawn = FitInside(pictureWidth, pictureHeight, width, height);
-        HalftoneStretch(target.dc->Handle(), (width - drawn.width) / 2, (height - drawn.height) / 2, drawn.width,
-                        drawn.height, picture.dc->Handle(), 0, 0, pictureWidth, pictureHeight);
+        StretchPicture(target, (width - drawn.width) / 2, (height - drawn.height) / 2, drawn.width, drawn.height,
+                       picture, 0, 0, pictureWidth, pictureHeight);
     } else if (layout == 2) {
         // A count of 0 counts as 1 and a tile at least one pixel high, so nothing divides by 0.
         const int count = std::max(tileCount, 1);
@@ -305,8 +304,7 @@ void DrawPictureBackground(CComPicture& target, int layout, int tileCount, CComP
             1);
         CComPicture tile;
         if (!tile.Create(tileWidth, tileHeight, 0)) return;
-        HalftoneStretch(tile.dc->Handle(), 0, 0, tileWidth, tileHeight, picture.dc->Handle(), 0, 0, pictureWidth,
-                        pictureHeight);
+        StretchPicture(tile, 0, 0, tileWidth, tileHeight, picture, 0, 0, pictureWidth, pictureHeight);
         for (int c = 0; c <= width / tileWidth; ++c)
             for (int r = 0; r <= height / tileHeight; ++r)
                 tile.Draw(c * tileWidth, r * tileHeight, target, SRCCOPY);

@@ -6,6 +6,7 @@
 #include "../platform/Stream.h"
 #include "../screen/MonitorGeometry.h"
 #include "ImageType.h"
+#include "Resampler.h"
 
 #include <cstring>
 #include <vector>
@@ -115,6 +116,22 @@ void HalftoneStretch(HDC target, int x, int y, int width, int height, HDC source
     ::SetBrushOrgEx(target, 0, 0, nullptr);
     ::StretchBlt(target, x, y, width, height, source, sourceX, sourceY, sourceWidth, sourceHeight, SRCCOPY);
     ::SetStretchBltMode(target, previous);
+}
+
+void StretchPicture(CComPicture& target, int x, int y, int width, int height, const CComPicture& source, int sourceX,
+                    int sourceY, int sourceWidth, int sourceHeight)
+{
+    if (!target.surface || !source.surface) return;
+    ::GdiFlush();  // pixels are read and written directly: what GDI queued lands first
+    TBitmap& to = *target.surface;
+    const TBitmap& from = *source.surface;
+    if (width == sourceWidth && height == sourceHeight) {
+        CopyPixels(from, sourceX, sourceY, to, x, y, width, height);
+        return;
+    }
+    ResamplePixels({from.Pixels(), from.Width(), from.Height(), from.Width()},
+                   {sourceX, sourceY, sourceWidth, sourceHeight}, {to.Pixels(), to.Width(), to.Height(), to.Width()},
+                   {x, y, width, height});
 }
 
 // ---- CComPicture: surfaces --------------------------------------------------------------------

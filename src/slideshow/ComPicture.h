@@ -86,6 +86,12 @@ private:
     int LoadExternal(const std::string& path, const TMemoryStream* stream, int type);
 };
 
+// Scales the rectangle (sourceX, sourceY, sourceWidth, sourceHeight) of the source, which must lie
+// inside it, to (x, y, width, height) of the target: area averaging where it shrinks, linear
+// where it grows, as good as a halftone stretch and much faster. Both pictures need a surface.
+void StretchPicture(CComPicture& target, int x, int y, int width, int height, const CComPicture& source, int sourceX,
+                    int sourceY, int sourceWidth, int sourceHeight);
+
 // Stretches with HALFTONE and SRCCOPY, putting the destination's stretch mode back.
 void HalftoneStretch(HDC target, int x, int y, int width, int height, HDC source, int sourceX, int sourceY,
                      int sourceWidth, int sourceHeight);

@@ -152,14 +152,11 @@ PictureFrame TfImageSlideShowPlayer::FitAndPlace(const CComPicture& picture, int
     return frame;
 }
 
-void TfImageSlideShowPlayer::PutPicture(CComPicture& picture, const PictureFrame& frame, CComPicture& surface, int x,
-                                        int y)
+// The picture scaled to its size in the frame. A source rectangle that reaches beyond the
+// picture shows black there; a picture too thin to fit keeps one pixel.
+void TfImageSlideShowPlayer::ScalePicture(CComPicture& picture, const PictureFrame& frame, CComPicture& scaled)
 {
-    if (showItem->options.pictureBlendDraw) {
-        picture.StretchDrawTransparent(*surface.dc, x, y, frame.outWidth, frame.outHeight);
-        return;
-    }
-    // A source rectangle that reaches beyond the picture shows black there.
+    if (!scaled.Create(std::max(frame.outWidth, 1), std::max(frame.outHeight, 1), 0)) return;
     CComPicture padded;
     CComPicture* source = &picture;
     if (frame.sourceWidth > picture.Width() || frame.sourceHeight > picture.Height()) {
@@ -167,8 +164,26 @@ void TfImageSlideShowPlayer::PutPicture(CComPicture& picture, const PictureFrame
         picture.Draw(0, 0, padded, SRCCOPY);
         source = &padded;
     }
-    HalftoneStretch(surface.dc->Handle(), x, y, frame.outWidth, frame.outHeight, source->dc->Handle(), 0, 0,
-                    frame.sourceWidth, frame.sourceHeight);
+    StretchPicture(scaled, 0, 0, scaled.Width(), scaled.Height(), *source, 0, 0, frame.sourceWidth,
+                   frame.sourceHeight);
+}
+
+void TfImageSlideShowPlayer::PutPicture(CComPicture& scaled, CComPicture& surface, int x, int y)
+{
+    if (showItem->options.pictureBlendDraw)
+        scaled.DrawTransparent(*surface.dc, x, y);
+    else
+        scaled.Draw(x, y, surface, SRCCOPY);
+}
+
+// The item's picture, decoded, placed and scaled. The decoded picture is gone before anything
+// else is decoded (a background picture), so two large pictures are never held at once.
+void TfImageSlideShowPlayer::ScaledItemPicture(int frameWidth, int frameHeight, bool logFit, CComPicture& scaled,
+                                               PicturePlace& place)
+{
+    CComPicture picture;
+    LoadItemPicture(picture);
+    ScalePicture(picture, FitAndPlace(picture, frameWidth, frameHeight, place, logFit), scaled);
 }
 
 void TfImageSlideShowPlayer::SingleSurfaceShow()
@@ -184,44 +199,40 @@ void TfImageSlideShowPlayer::SingleSurfaceShow()
         startPicture().Draw(0, 0, backBuffer(), SRCCOPY);
     }
 
-    CComPicture picture;
-    LoadItemPicture(picture);
+    CComPicture scaled;
     PicturePlace place;
-    const PictureFrame frame = FitAndPlace(picture, frameWidth, frameHeight, place, true);
+    ScaledItemPicture(frameWidth, frameHeight, true, scaled, place);
 
     if (perPicture == 1) {
         // The whole new frame is revealed, from what the screen shows now.
-        CComPicture composed;
-        composed.Create(startPicture().Width(), startPicture().Height(), 0);
         backBuffer().Draw(0, 0, startPicture(), SRCCOPY);
-        Compose(composed, picture, frame, place);
         targetPicture().Create(startPicture().Width(), startPicture().Height(), 0);
-        composed.Draw(0, 0, targetPicture(), SRCCOPY);
+        Compose(targetPicture(), scaled, place);
         StartChange(0, 0);
         return;
     }
     // The picture alone is revealed, at its place.
-    targetPicture().Create(frame.outWidth, frame.outHeight, 0);
     if (showItem->options.pictureBlendDraw) {
-        targetPicture().dc->BitBlt(0, 0, frame.outWidth, frame.outHeight, *startPicture().dc, place.x, place.y,
+        targetPicture().Create(scaled.Width(), scaled.Height(), 0);
+        targetPicture().dc->BitBlt(0, 0, scaled.Width(), scaled.Height(), *startPicture().dc, place.x, place.y,
                                    SRCCOPY);
-        picture.StretchDrawTransparent(*targetPicture().dc, 0, 0, frame.outWidth, frame.outHeight);
+        scaled.DrawTransparent(*targetPicture().dc, 0, 0);
     } else {
-        PutPicture(picture, frame, targetPicture(), 0, 0);
+        targetPicture().surface.swap(scaled.surface);
+        targetPicture().dc.swap(scaled.dc);
     }
     StartChange(place.x, place.y);
 }
 
 // A background, the picture at its place, and the captions unless previewing.
-void TfImageSlideShowPlayer::Compose(CComPicture& surface, CComPicture& picture, const PictureFrame& frame,
-                                     const PicturePlace& place)
+void TfImageSlideShowPlayer::Compose(CComPicture& surface, CComPicture& scaled, const PicturePlace& place)
 {
     CBackground painter;
     painter.SetSources(showItem, &project);
     painter.media = &media;
     painter.target = &surface;
     painter.PaintBackground();
-    PutPicture(picture, frame, surface, place.x, place.y);
+    PutPicture(scaled, surface, place.x, place.y);
     if (runMode == smPreview) return;
     painter.DrawTitle();
     painter.DrawDescription();
@@ -242,15 +253,14 @@ void TfImageSlideShowPlayer::TwoMonitorShow()
 void TfImageSlideShowPlayer::ComposeMonitor(int monitor)
 {
     const ScreenRect area = MonitorInWindow(monitor);
-    CComPicture picture;
-    LoadItemPicture(picture);
+    CComPicture scaled;
     PicturePlace place;
-    const PictureFrame frame = FitAndPlace(picture, area.width, area.height, place, false);
+    ScaledItemPicture(area.width, area.height, false, scaled, place);
 
     CComPicture& size = pictures[monitor == 1 ? 4 : 6];
     CComPicture composed;
     composed.Create(std::max(size.Width(), 1), std::max(size.Height(), 1), 0);
-    Compose(composed, picture, frame, place);
+    Compose(composed, scaled, place);
     if (monitor == 1) targetPicture().Create(startPicture().Width(), startPicture().Height(), 0);
     composed.Draw(area.left, area.top, targetPicture(), SRCCOPY);
 }

@@ -68,8 +68,10 @@ private:
     bool LoadItemPicture(CComPicture& picture);
     PictureFrame FitAndPlace(const CComPicture& picture, int frameWidth, int frameHeight, PicturePlace& place,
                              bool logFit);
-    void PutPicture(CComPicture& picture, const PictureFrame& frame, CComPicture& surface, int x, int y);
-    void Compose(CComPicture& surface, CComPicture& picture, const PictureFrame& frame, const PicturePlace& place);
+    void ScalePicture(CComPicture& picture, const PictureFrame& frame, CComPicture& scaled);
+    void ScaledItemPicture(int frameWidth, int frameHeight, bool logFit, CComPicture& scaled, PicturePlace& place);
+    void PutPicture(CComPicture& scaled, CComPicture& surface, int x, int y);
+    void Compose(CComPicture& surface, CComPicture& scaled, const PicturePlace& place);
     void StartChange(int left, int top);
     void SkipItem(const char* reason);
 
