@@ -81,6 +81,11 @@ bench: deps
 	@WINEPREFIX=$(CURDIR)/$(WIN32)/wine/prefix-x11 wineserver -k 2>/dev/null || true
 	@echo "== picture ready against a plain decode, 6000 x 4000 JPEG"
 	@cd $(WIN32)/bench && ../wine-run ./picture_bench.exe
+	@echo "== start to first picture, and peak memory at 3840 x 2160 (the real player, Xvfb)"
+	@sh bench/show_bench.sh $(CURDIR)/$(BENCH)/scrpack $(CURDIR)/$(WIN32) $(CURDIR)/$(BENCH)/show-bench
+	@echo "== transition duration against delays + frames x R, every effect at 1920 x 1080 (Xvfb)"
+	@xvfb-run -a -s "-screen 0 1920x1080x24" $(WIN32)/wine-run $(WIN32)/bench/effects_bench.exe duration
+	@WINEPREFIX=$(CURDIR)/$(WIN32)/wine/prefix-x11 wineserver -k 2>/dev/null || true
 
 # Every built transition effect as a strip of five moments: one PNG per family and the contact
 # sheet build/gallery/catalogue.png.

@@ -3,8 +3,12 @@
 // back buffer and one message pump. Frames are paced without sleeping, so the time is drawing (and
 // pumping) alone. Goal at both sizes: median effect ≤ 1.5 R, worst ≤ 5 R.
 //
+// With "duration", every effect runs whole at 1920 × 1080 with the player's own pacer instead, and
+// its time is set against the sum of its delays plus frames × R. Goal: ≤ 1.05 × for every effect.
+//
 //   effects_bench [FRAMES [FIRST LAST]]   frames per effect at most (default 200); only the effects
 //                                         FIRST..LAST (default all)
+//   effects_bench duration [FIRST LAST]
 #include "../src/framework/Application.h"
 #include "../src/framework/Handles.h"
 #include "../src/slideshow/ComPicture.h"
@@ -13,7 +17,9 @@
 #include "../src/slideshow/TransitionEffects.h"
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
+#include <cstring>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -73,6 +79,24 @@ double ReferenceFrame(HWND window, Size size, CComPicture& target, CComPicture& 
     return times[times.size() / 2];
 }
 
+// The player's pacer, counting the frames and the delays they asked for.
+class CountingPacer : public FramePacer {
+public:
+    CountingPacer() : sleeping(stop) {}
+    bool EndFrame(int delay) override
+    {
+        ++frames;
+        delays += std::max(delay, 0);
+        return sleeping.EndFrame(delay);
+    }
+    int frames = 0;
+    double delays = 0;
+
+private:
+    std::atomic<bool> stop{false};
+    SleepingFramePacer sleeping;
+};
+
 struct Measure {
     int index;
     int frames;
@@ -107,6 +131,46 @@ std::vector<Measure> MeasureAt(Size size, int maxFrames, int first, int last, do
     return measures;
 }
 
+// Every built effect whole, with the player's pacing, against Σ delays + frames × R.
+int Durations(int first, int last)
+{
+    const Size size = kSizes[0];
+    UniqueWindow window(::CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, size.width,
+                                          size.height, nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr));
+    CComPicture start, target, buffer;
+    Fill(start, size, 1);
+    Fill(target, size, 2);
+    buffer.Create(size.width, size.height, 0);
+    const double reference = ReferenceFrame(window.get(), size, target, buffer);
+    std::printf("R = %.3f ms at %d x %d\n\n%6s  %-34s %7s %10s %10s %7s\n", reference, size.width, size.height,
+                "effect", "name", "frames", "delays ms", "took ms", "ratio");
+    std::vector<double> ratios;
+    int worst = -1;
+    for (int index = first; index <= last; ++index) {
+        if (!CTransitionEffects::IsBuilt(index)) continue;
+        CountingPacer pacer;
+        TransitionRequest request{window.get(), &start, &target, &buffer, index, true, 0, 0, 25, nullptr};
+        CTransitionEffects engine(pacer);
+        engine.Assign(request);
+        const auto begin = Clock::now();
+        engine.Show();
+        ::GdiFlush();
+        const double took = Milliseconds(Clock::now() - begin);
+        const double ratio = took / (pacer.delays + pacer.frames * reference);
+        std::printf("%6d  %-34s %7d %10.0f %10.0f %7.3f\n", index, EffectName(index), pacer.frames, pacer.delays, took,
+                    ratio);
+        if (worst < 0 || ratio > ratios[worst]) worst = static_cast<int>(ratios.size());
+        ratios.push_back(ratio);
+    }
+    if (ratios.empty()) return 1;
+    const double highest = ratios[worst];
+    std::sort(ratios.begin(), ratios.end());
+    std::printf("\ntransition duration against delays + frames x R: median %.3f, worst %.3f (goal <= 1.05 for every "
+                "effect)\n",
+                ratios[ratios.size() / 2], highest);
+    return 0;
+}
+
 void Summary(const char* label, std::vector<Measure> measures)
 {
     std::sort(measures.begin(), measures.end(), [](const Measure& a, const Measure& b) { return a.ratio > b.ratio; });
@@ -121,6 +185,11 @@ void Summary(const char* label, std::vector<Measure> measures)
 
 int main(int argc, char** argv)
 {
+    if (argc > 1 && std::strcmp(argv[1], "duration") == 0) {
+        Application.Initialize();
+        return Durations(argc > 3 ? std::atoi(argv[2]) : 0,
+                         argc > 3 ? std::atoi(argv[3]) : CTransitionEffects::kEffectCount - 1);
+    }
     const int maxFrames = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
     const int first = argc > 3 ? std::atoi(argv[2]) : 0;
     const int last = argc > 3 ? std::atoi(argv[3]) : CTransitionEffects::kEffectCount - 1;

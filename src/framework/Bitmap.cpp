@@ -27,9 +27,11 @@ bool TBitmap::SetSize(int newWidth, int newHeight, COLORREF fill)
     pixels = static_cast<std::uint32_t*>(bits);
     width = newWidth;
     height = newHeight;
+    // A new DIB section comes zeroed from the system: black needs no fill.
     const COLORREF c = fill & 0xFFFFFF;
-    std::fill_n(pixels, static_cast<std::size_t>(width) * height,
-                static_cast<std::uint32_t>(GetRValue(c)) << 16 | GetGValue(c) << 8 | GetBValue(c));
+    if (c != 0)
+        std::fill_n(pixels, static_cast<std::size_t>(width) * height,
+                    static_cast<std::uint32_t>(GetRValue(c)) << 16 | GetGValue(c) << 8 | GetBValue(c));
     return true;
 }
 

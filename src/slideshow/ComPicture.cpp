@@ -196,7 +196,7 @@ int CComPicture::SaveToFile(const std::string& path)
     BITMAPINFOHEADER info{};
     info.biSize = sizeof info;
     info.biWidth = width;
-    info.biHeight = height;  // bottom-up, as every reader expects
+    info.biHeight = -height;  // top-down, as the surface holds it: the pixels go out in one write
     info.biPlanes = 1;
     info.biBitCount = 32;
     info.biCompression = BI_RGB;
@@ -207,9 +207,7 @@ int CComPicture::SaveToFile(const std::string& path)
 
     OutputFile out;
     if (!out.Create(path) || !out.Write(&file, sizeof file) || !out.Write(&info, sizeof info)) return 0;
-    for (int row = height - 1; row >= 0; --row)
-        if (!out.Write(surface->Pixels() + static_cast<std::size_t>(row) * width, rowBytes)) return 0;
-    return 1;
+    return out.Write(surface->Pixels(), info.biSizeImage) ? 1 : 0;
 }
 
 // ---- CComPicture: transparent copies ----------------------------------------------------------

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <exception>
+#include <system_error>
+#include <thread>
 #include <vector>
 
 #if defined(__i386__) || defined(__x86_64__)
@@ -196,14 +199,17 @@ bool Overlaps(const TargetPlane& plane, const PixelRect& rect)
 
 namespace resampler_detail {
 
-void Resample(const SourcePlane& source, PixelRect from, const TargetPlane& target, PixelRect to, bool vector)
+// The rows [firstRow, lastRow) of the target rectangle.
+void ResampleRows(const SourcePlane& source, PixelRect from, const TargetPlane& target, PixelRect to, bool vector,
+                  int firstRow, int lastRow)
 {
     // The source rectangle must lie in the source; the target rectangle may reach past the plane.
     if (!source.pixels || !target.pixels || from.width <= 0 || from.height <= 0 || from.x < 0 || from.y < 0 ||
         from.x + from.width > source.width || from.y + from.height > source.height || !Overlaps(target, to))
         return;
     const int columnBegin = std::max(0, -to.x), columnEnd = std::min(to.width, target.width - to.x);
-    const int rowBegin = std::max(0, -to.y), rowEnd = std::min(to.height, target.height - to.y);
+    const int rowBegin = std::max({0, -to.y, firstRow}), rowEnd = std::min({to.height, target.height - to.y, lastRow});
+    if (rowEnd <= rowBegin || columnEnd <= columnBegin) return;
     const AxisTaps columns = ComputeTaps(from.x, from.width, to.width, columnBegin, columnEnd);
     const AxisTaps rows = ComputeTaps(from.y, from.height, to.height, rowBegin, rowEnd);
 
@@ -234,13 +240,48 @@ void Resample(const SourcePlane& source, PixelRect from, const TargetPlane& targ
     }
 }
 
+void Resample(const SourcePlane& source, PixelRect from, const TargetPlane& target, PixelRect to, bool vector)
+{
+    ResampleRows(source, from, target, to, vector, 0, to.height);
+}
+
 }  // namespace resampler_detail
 
 void ResamplePixels(const SourcePlane& source, PixelRect from, const TargetPlane& target, PixelRect to)
 {
 #ifdef VESK_HAVE_SSE2_PATH
-    resampler_detail::Resample(source, from, target, to, VectorPathAvailable());
+    const bool vector = VectorPathAvailable();
 #else
-    resampler_detail::Resample(source, from, target, to, false);
+    const bool vector = false;
 #endif
+    // A large picture is shared between two cores: the lower half of the rows on a second thread.
+    const bool large = static_cast<long long>(from.width) * from.height >= (1 << 20) && to.height >= 2;
+    std::thread lower;
+    std::exception_ptr lowerFailure;
+    const int split = to.height / 2;
+    if (large && std::thread::hardware_concurrency() > 1) {
+        try {
+            lower = std::thread([&] {
+                try {
+                    resampler_detail::ResampleRows(source, from, target, to, vector, split, to.height);
+                } catch (...) {
+                    lowerFailure = std::current_exception();
+                }
+            });
+        } catch (const std::system_error&) {
+            // No second thread to be had: all rows on this one.
+        }
+    }
+    if (!lower.joinable()) {
+        resampler_detail::Resample(source, from, target, to, vector);
+        return;
+    }
+    try {
+        resampler_detail::ResampleRows(source, from, target, to, vector, 0, split);
+    } catch (...) {
+        lower.join();
+        throw;
+    }
+    lower.join();
+    if (lowerFailure) std::rethrow_exception(lowerFailure);
 }

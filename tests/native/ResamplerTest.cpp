@@ -120,7 +120,7 @@ struct RealCase {
 
 class RealPictures : public testing::TestWithParam<RealCase> {};
 
-TEST_P(RealPictures, MatchTheFloatingPointReferenceWithBothKernels)
+TEST_P(RealPictures, MatchTheFloatingPointReferenceWithBothKernelsAndTwoThreads)
 {
     const RealCase c = GetParam();
     const Picture source = ReadPpm(std::string(VESK_TEST_PICTURES) + "/" + c.picture);
@@ -128,6 +128,9 @@ TEST_P(RealPictures, MatchTheFloatingPointReferenceWithBothKernels)
     const Picture vector = Resampled(source, c.width, c.height, true);
     EXPECT_GE(Psnr(vector, Reference(source, c.width, c.height)), 40.0);
     EXPECT_EQ(vector.pixels, Resampled(source, c.width, c.height, false).pixels) << "the two kernels differ";
+    Picture shared = Blank(c.width, c.height);
+    ResamplePixels(source.Source(), {0, 0, source.width, source.height}, shared.Target(), {0, 0, c.width, c.height});
+    EXPECT_EQ(vector.pixels, shared.pixels) << "the rows shared between two threads differ";
     for (std::uint32_t pixel : vector.pixels) ASSERT_EQ(pixel >> 24, 0u);
 }
 
