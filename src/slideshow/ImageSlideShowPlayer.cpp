@@ -121,6 +121,9 @@ void TfImageSlideShowPlayer::Stop()
 void TfImageSlideShowPlayer::ShowPicture(CMediaSetting& item)
 {
     showItem = &item;
+    // The last change has ended (the back buffer holds what it showed): its target goes before
+    // the next picture is decoded, so the two are not held at once.
+    if (!thread) targetPicture().Release();
     try {
         if (settings.options.screenIndex != 0 || MonitorCount() < 2 || settings.monitorMode == 3)
             SingleSurfaceShow();
