@@ -97,6 +97,26 @@ private:
     SleepingFramePacer sleeping;
 };
 
+// A window of the size with the two pictures of a change and a back buffer, and R measured there.
+struct Stage {
+    explicit Stage(Size size)
+        : window(::CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, size.width,
+                                   size.height, nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr))
+    {
+        Fill(start, size, 1);
+        Fill(target, size, 2);
+        buffer.Create(size.width, size.height, 0);
+        reference = ReferenceFrame(window.get(), size, target, buffer);
+    }
+    TransitionRequest Request(int index)
+    {
+        return {window.get(), &start, &target, &buffer, index, true, 0, 0, 25, nullptr};
+    }
+    UniqueWindow window;
+    CComPicture start, target, buffer;
+    double reference = 0;
+};
+
 struct Measure {
     int index;
     int frames;
@@ -107,19 +127,14 @@ struct Measure {
 // R and every built effect at one size.
 std::vector<Measure> MeasureAt(Size size, int maxFrames, int first, int last, double& reference)
 {
-    UniqueWindow window(::CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, size.width,
-                                          size.height, nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr));
-    CComPicture start, target, buffer;
-    Fill(start, size, 1);
-    Fill(target, size, 2);
-    buffer.Create(size.width, size.height, 0);
-    reference = ReferenceFrame(window.get(), size, target, buffer);
+    Stage stage(size);
+    reference = stage.reference;
 
     std::vector<Measure> measures;
     for (int index = 0; index < CTransitionEffects::kEffectCount; ++index) {
         if (!CTransitionEffects::IsBuilt(index) || index < first || index > last) continue;
         TimingPacer pacer(maxFrames);
-        TransitionRequest request{window.get(), &start, &target, &buffer, index, true, 0, 0, 25, nullptr};
+        TransitionRequest request = stage.Request(index);
         CTransitionEffects engine(pacer);
         engine.Assign(request);
         const auto begin = Clock::now();
@@ -135,13 +150,8 @@ std::vector<Measure> MeasureAt(Size size, int maxFrames, int first, int last, do
 int Durations(int first, int last)
 {
     const Size size = kSizes[0];
-    UniqueWindow window(::CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, size.width,
-                                          size.height, nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr));
-    CComPicture start, target, buffer;
-    Fill(start, size, 1);
-    Fill(target, size, 2);
-    buffer.Create(size.width, size.height, 0);
-    const double reference = ReferenceFrame(window.get(), size, target, buffer);
+    Stage stage(size);
+    const double reference = stage.reference;
     std::printf("R = %.3f ms at %d x %d\n\n%6s  %-34s %7s %10s %10s %7s\n", reference, size.width, size.height,
                 "effect", "name", "frames", "delays ms", "took ms", "ratio");
     std::vector<double> ratios;
@@ -149,7 +159,7 @@ int Durations(int first, int last)
     for (int index = first; index <= last; ++index) {
         if (!CTransitionEffects::IsBuilt(index)) continue;
         CountingPacer pacer;
-        TransitionRequest request{window.get(), &start, &target, &buffer, index, true, 0, 0, 25, nullptr};
+        TransitionRequest request = stage.Request(index);
         CTransitionEffects engine(pacer);
         engine.Assign(request);
         const auto begin = Clock::now();
