@@ -11,20 +11,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 namespace {
 
-// The system's notice that power setting `setting` is now `value`.
-void SendPowerSetting(HWND window, const GUID& setting, DWORD value)
-{
-    alignas(POWERBROADCAST_SETTING) BYTE notice[sizeof(POWERBROADCAST_SETTING) + sizeof value] = {};
-    auto* header = reinterpret_cast<POWERBROADCAST_SETTING*>(notice);
-    header->PowerSetting = setting;
-    header->DataLength = sizeof value;
-    std::memcpy(header->Data, &value, sizeof value);
-    ::SendMessageA(window, WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE, reinterpret_cast<LPARAM>(notice));
-}
 void DisplayOff(HWND window)
 {
     SendPowerSetting(window, GUID_CONSOLE_DISPLAY_STATE, 0);
