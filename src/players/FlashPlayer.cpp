@@ -101,6 +101,26 @@ void TFlashPlayer::Stop()
 {
     control->StopPlay();
     timer.SetEnabled(false);
+    moviePaused = pollHeld = false;
+}
+
+void TFlashPlayer::Pause()
+{
+    if (resting) return;
+    resting = true;
+    pollHeld = timer.Enabled();
+    timer.SetEnabled(false);
+    moviePaused = pollHeld && hasMovie && control->IsPlaying();
+    if (moviePaused) control->StopPlay();
+}
+
+void TFlashPlayer::Resume()
+{
+    if (!resting) return;
+    resting = false;
+    if (moviePaused) control->Play();
+    if (pollHeld) timer.SetEnabled(true);
+    moviePaused = pollHeld = false;
 }
 
 void TFlashPlayer::Show()

@@ -49,6 +49,10 @@ public:
 
     void Start();
     void Stop();
+    // While the display is off: a playing movie stops at its frame and the poll waits (a time
+    // limit does not run on); Resume plays on from that frame.
+    void Pause();
+    void Resume();
     void Show();
     void Hide();
     // The parent's events: the control fills the parent; the background shows where it does not.
@@ -81,5 +85,8 @@ private:
     std::int32_t idleTicks = 0;
     std::int32_t totalFrames = 0;
     bool hasMovie = false;  // the current item gave the control a movie
+    bool resting = false;
+    bool moviePaused = false;  // Pause stopped a playing movie
+    bool pollHeld = false;     // Pause stopped the poll
     TTimer timer;
 };

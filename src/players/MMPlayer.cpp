@@ -87,6 +87,14 @@ bool CMMPlayer::Play()
     return Send(MCI_PLAY, MCI_NOTIFY, &parameters);
 }
 
+bool CMMPlayer::PlayOn()
+{
+    if (!open) return false;
+    MCI_PLAY_PARMS parameters{};
+    parameters.dwCallback = reinterpret_cast<DWORD_PTR>(notifyWindow);
+    return Send(MCI_PLAY, MCI_NOTIFY, &parameters);
+}
+
 bool CMMPlayer::Pause()
 {
     if (!open) return false;

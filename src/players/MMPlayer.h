@@ -38,6 +38,8 @@ public:
     bool Pause();
     // Resumes a paused device, or plays from the start when it cannot resume.
     bool Resume();
+    // Plays from where the device stands (a paused or stopped device goes on from its position).
+    bool PlayOn();
     // Pauses a playing device, resumes a paused one; any other mode: true, nothing sent.
     bool TogglePause();
     // With `release` the device stops; without, nothing is sent (and the destructor detaches).

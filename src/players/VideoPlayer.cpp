@@ -124,6 +124,7 @@ void Tfvideoplayer::Stop(bool release)
     playing = false;
     player.Stop(release);
     timer.SetEnabled(false);
+    timerHeld = devicePaused = false;  // nothing to take up again
 }
 
 void Tfvideoplayer::Close(bool release)
@@ -132,6 +133,27 @@ void Tfvideoplayer::Close(bool release)
     player.Stop(release);
     player.Close(release);
     timer.SetEnabled(false);
+    timerHeld = devicePaused = false;
+}
+
+void Tfvideoplayer::Pause()
+{
+    if (resting) return;
+    resting = true;
+    timerHeld = timer.Enabled();
+    timer.SetEnabled(false);
+    devicePaused = playing && player.GetMode() == MCI_MODE_PLAY && player.Pause();
+}
+
+void Tfvideoplayer::Resume()
+{
+    if (!resting) return;
+    resting = false;
+    // Played on rather than resumed: some video devices stop when paused, and a paused device
+    // plays on from its position just the same.
+    if (devicePaused) player.PlayOn();
+    if (timerHeld) timer.SetEnabled(true);
+    devicePaused = timerHeld = false;
 }
 
 void Tfvideoplayer::timerTimer()

@@ -55,6 +55,10 @@ public:
     // Stops and closes the device (with `release`; without, it is only detached) and the poll.
     void Close(bool release);
     using TForm::Close;
+    // While the display is off: a playing video pauses and its poll (or its start) waits; Resume
+    // goes on from there. A video that has ended stays as it is.
+    void Pause();
+    void Resume();
 
     // The item's size mode (0 without show settings).
     int SizeMode() const;
@@ -72,6 +76,9 @@ public:
     CMMPlayer player;
     bool starting = false;
     TTimer timer;
+    bool resting = false;
+    bool devicePaused = false;  // Pause paused the device
+    bool timerHeld = false;     // Pause stopped the timer
 
 protected:
     void FormCreate() override;

@@ -211,7 +211,7 @@ void Tfmain::ScheduleNext()
     }
     if (itemTimerArmed) return;
     timer1.SetInterval(static_cast<unsigned>(seconds) * 1000u);
-    timer1.SetEnabled(true);
+    timer1.SetEnabled(!resting);  // GoOn starts it
     itemTimerArmed = true;
 }
 
@@ -224,6 +224,10 @@ void Tfmain::NextItem()
         return;
     }
     if (busy) return;  // the pause timer tries again at its next tick
+    if (resting) {
+        nextItemAfterRest = true;
+        return;
+    }
     if (project.options.mediaPauseSeconds > 0) {
         timer1.SetEnabled(false);
         itemTimerArmed = false;
@@ -250,7 +254,9 @@ void Tfmain::StartMusic(bool paused)
     }
     if (file.empty()) return;
     FILE_LOG("Play music %s", file.c_str());
-    if (musicPlayer->Play(file) && paused) musicPlayer->Pause();
+    if (!musicPlayer->Play(file)) return;
+    if (resting) musicResumesAfterRest = !paused;
+    if (paused || resting) musicPlayer->Pause();
 }
 
 void Tfmain::TrackFinished()
@@ -265,7 +271,7 @@ void Tfmain::TrackFinished()
     }
     if (musicTimerArmed) return;
     timer2.SetInterval(static_cast<unsigned>(seconds) * 1000u);
-    timer2.SetEnabled(true);
+    timer2.SetEnabled(!resting);
     musicTimerArmed = true;
 }
 
@@ -275,4 +281,44 @@ void Tfmain::timer2Timer()
     timer2.SetEnabled(false);
     musicTimerArmed = false;
     StartMusic(false);
+}
+
+// The current item's player holds (pause) or goes on; the item's own sound with it.
+void Tfmain::PauseItem(bool pause)
+{
+    const auto hold = [pause](auto& player) { pause ? player.Pause() : player.Resume(); };
+    if (previousItemType == 0 && slideshowPlayer) hold(*slideshowPlayer);
+    if (previousItemType == 1 && flashPlayer) hold(*flashPlayer);
+    if (previousItemType == 2 && videoPlayers[videoSlot]) hold(*videoPlayers[videoSlot]);
+    if (boundSoundPlayer) hold(*boundSoundPlayer);
+}
+
+void Tfmain::Rest()
+{
+    if (resting || closing) return;
+    resting = true;
+    FILE_LOG("Display off, the show rests");
+    PauseItem(true);
+    musicResumesAfterRest = musicPlayer && musicPlayer->Playing() && !musicPlayer->Paused();
+    if (musicPlayer) musicPlayer->Pause();
+    // A pause between items or tracks starts again in full when the display is back: the
+    // viewer gets the whole of it.
+    if (itemTimerArmed) timer1.SetEnabled(false);
+    if (musicTimerArmed) timer2.SetEnabled(false);
+}
+
+void Tfmain::GoOn()
+{
+    if (!resting) return;
+    resting = false;
+    FILE_LOG("Display on, the show goes on");
+    if (closing) return;
+    PauseItem(false);
+    if (musicPlayer && musicResumesAfterRest) musicPlayer->Resume();
+    if (itemTimerArmed) timer1.SetEnabled(true);
+    if (musicTimerArmed) timer2.SetEnabled(true);
+    if (nextItemAfterRest) {
+        nextItemAfterRest = false;
+        NextItem();
+    }
 }

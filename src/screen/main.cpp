@@ -39,6 +39,7 @@ Tfmain::Tfmain(TScrMode mode, HWND host, const CMyXMLDb& db, CSaverSettings& sav
     pmmain.Add("Settings", [this] { Settings1Click(); });
     pmmain.Add("Exit", [this] { Exit1Click(); });
     Create();
+    displayPower.Register(Handle(), [this](bool displayOn) { displayOn ? GoOn() : Rest(); });
 }
 
 Tfmain::~Tfmain()
@@ -170,7 +171,7 @@ void Tfmain::MoveTest()
     FILE_LOG("Exit mouse move");
 }
 
-bool Tfmain::Hook(UINT message, WPARAM wParam, LPARAM, LRESULT& result)
+bool Tfmain::Hook(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
     switch (message) {
         case WM_ACTIVATE:
@@ -221,11 +222,20 @@ bool Tfmain::Hook(UINT message, WPARAM wParam, LPARAM, LRESULT& result)
             return true;
         case kPauseMusic:
             if (musicPlayer) musicPlayer->Pause();
+            musicResumesAfterRest = false;
             result = 0;
             return true;
         case kResumeMusic:
-            if (musicPlayer) musicPlayer->Resume();
+            // While resting the music waits for the display.
+            if (musicPlayer && !resting) musicPlayer->Resume();
+            musicResumesAfterRest = resting;
             result = 0;
+            return true;
+        case WM_POWERBROADCAST:
+            // The display's state: off rests the show, on (or dimmed) takes it up again. A
+            // monitor-power system command is only a request and passes as any command.
+            if (!displayPower.Notified(wParam, lParam)) return false;
+            result = TRUE;
             return true;
         case WM_SYSCOMMAND: {
             const UINT command = static_cast<UINT>(wParam & 0xFFF0);

@@ -14,6 +14,7 @@
 #include "../players/SoundTable.h"
 #include "../settings/Media.h"
 #include "../settings/MediaSetting.h"
+#include "DisplayPower.h"
 #include "ScreenFiles.h"
 
 #include <cstdint>
@@ -76,6 +77,11 @@ public:
     void NextItem();
     void StartMusic(bool paused);
     void TrackFinished();
+    // The display went off: nothing draws or plays and the show does not move on. GoOn takes it
+    // up where it was when the display is back.
+    void Rest();
+    void GoOn();
+    bool Resting() const { return resting; }
 
     std::int32_t previousItemType = -1;                       // the type of the item shown last
     bool itemTimerArmed = false;                              // timer1 runs the pause after an item
@@ -125,9 +131,14 @@ private:
     void ShowMissingFile(const std::string& path);
     // Stops the players and the music for good: when the window closes or the run time is over.
     void ClosePlayers();
+    void PauseItem(bool pause);
 
     const CMyXMLDb& database;
     HWND hostWindow;
     TWindowHook hook;
     TCursorHider cursor;
+    DisplayPower displayPower;           // tells Rest and GoOn
+    bool resting = false;                // the display is off
+    bool musicResumesAfterRest = false;  // the music played when the display went off
+    bool nextItemAfterRest = false;      // the next item came due while resting
 };

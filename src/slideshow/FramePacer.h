@@ -13,6 +13,25 @@ public:
     virtual bool EndFrame(int delayMilliseconds) = 0;
 };
 
+// Holds a change's frames while `resting` is set (the display is off): the window thread goes on
+// handling its messages, waiting for them in between, and the change continues from the same
+// frame when resting ends. A stop, or the application quitting, ends the wait.
+class RestingFramePacer : public FramePacer {
+public:
+    RestingFramePacer(FramePacer& inner, const bool& resting, const std::atomic<bool>& stopFlag)
+        : inner(inner), resting(resting), stopFlag(stopFlag)
+    {
+    }
+    bool EndFrame(int delayMilliseconds) override;
+    // False when the change was stopped.
+    bool WaitWhileResting();
+
+private:
+    FramePacer& inner;
+    const bool& resting;
+    const std::atomic<bool>& stopFlag;
+};
+
 // Pumps the application's messages, stops when the flag is set, otherwise waits until the frame's
 // moment: frames keep to a schedule that advances by each delay from the start of the change, so
 // drawing time and the coarseness of the system's sleep do not add up over the frames. The system

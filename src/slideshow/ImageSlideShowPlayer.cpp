@@ -309,7 +309,7 @@ void TfImageSlideShowPlayer::StartChange(int left, int top)
     request.step = showItem->options.effectStep;
 
     Stop();  // a change still under way gives way to this one
-    thread = new TSlideShowThread(&request, pacer);
+    thread = new TSlideShowThread(&request, resting, pacer);
     thread->OnTerminate = [this] { thread = nullptr; };
     thread->FreeOnTerminate = true;
     thread->Resume();

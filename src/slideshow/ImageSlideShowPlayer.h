@@ -35,6 +35,10 @@ public:
     void ShowPicture(CMediaSetting& item);
     // Tells the running change, if any, to stop, and forgets it; does not wait.
     void Stop();
+    // While the display is off: a change under way holds its frame and goes on from there when
+    // resumed, and a change not yet begun waits.
+    void Pause() { resting = true; }
+    void Resume() { resting = false; }
 
     // [0] start picture, [1] back buffer (what the window shows), [2] target picture,
     // [4] and [6] the first and second monitor's composition sizes; the others are unused.
@@ -48,6 +52,7 @@ public:
     TSlideShowThread* thread = nullptr;
     // How transition frames end; null: pump messages, stop when told, sleep (tests pace them).
     FramePacer* pacer = nullptr;
+    bool resting = false;
 
 protected:
     void FormCreate() override;

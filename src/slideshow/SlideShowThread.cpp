@@ -11,7 +11,10 @@ void TSlideShowThread::Execute()
         // gone, so it is not touched.
         if (Terminated()) return;
         SleepingFramePacer sleeping(TerminateFlag());
-        CTransitionEffects engine(pacer ? *pacer : static_cast<FramePacer&>(sleeping));
+        RestingFramePacer frames(pacer ? *pacer : static_cast<FramePacer&>(sleeping), resting, TerminateFlag());
+        // A change due while the display is off begins when it is back.
+        if (!frames.WaitWhileResting()) return;
+        CTransitionEffects engine(frames);
         request->thread = this;
         window = request->window;
         engine.Assign(*request);

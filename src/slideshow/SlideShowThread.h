@@ -13,12 +13,17 @@ public:
     static constexpr UINT kTransitionEnded = WM_USER + 9;  // 1033
 
     // `pacer`: how frames end; null for the player's own (pump messages, stop when told, sleep).
-    TSlideShowThread(TransitionRequest* request, FramePacer* pacer = nullptr) : request(request), pacer(pacer) {}
+    // While `resting` is set the change does not begin, or holds its frame (see RestingFramePacer).
+    TSlideShowThread(TransitionRequest* request, const bool& resting, FramePacer* pacer = nullptr)
+        : request(request), resting(resting), pacer(pacer)
+    {
+    }
 
 protected:
     void Execute() override;
 
 private:
     TransitionRequest* request;
+    const bool& resting;
     FramePacer* pacer;
 };

@@ -7,6 +7,7 @@
 #include "PackageFiles.h"
 
 #include <algorithm>
+#include <cstring>
 
 bool QuickPacer::EndFrame(int)
 {
@@ -99,4 +100,14 @@ TfImageSlideShowPlayer* PictureShow::Player() const
 COLORREF PixelOf(const CComPicture& picture, int x, int y)
 {
     return picture.surface->Pixel(x, y);
+}
+
+void SendPowerSetting(HWND window, const GUID& setting, DWORD value)
+{
+    alignas(POWERBROADCAST_SETTING) BYTE notice[sizeof(POWERBROADCAST_SETTING) + sizeof value] = {};
+    auto* header = reinterpret_cast<POWERBROADCAST_SETTING*>(notice);
+    header->PowerSetting = setting;
+    header->DataLength = sizeof value;
+    std::memcpy(header->Data, &value, sizeof value);
+    ::SendMessageA(window, WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE, reinterpret_cast<LPARAM>(notice));
 }

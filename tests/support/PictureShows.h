@@ -67,5 +67,9 @@ private:
     std::unique_ptr<CFileLog> log;
 };
 
+// Sends `window` the system's notice that power setting `setting` (such as the console display's
+// state) is now `value`.
+void SendPowerSetting(HWND window, const GUID& setting, DWORD value);
+
 // The pixel of a picture as a GDI colour.
 COLORREF PixelOf(const CComPicture& picture, int x, int y);

@@ -110,3 +110,25 @@ TEST(FlashShow, DISABLED_AMissingSeparateMovieIsReportedAboveTheShowWhichGoesOn)
     EXPECT_EQ("File not found : " + show.dir.Path("absent.swf"), BoxAnswer::text);
     ASSERT_TRUE(show.WaitForLog("Media name = red.bmp"));
 }
+
+TEST(FlashShow, WhileTheDisplayIsOffTheMovieHoldsItsFrameAndThePollWaits)
+{
+    TestControlRegistration control;
+    PictureItem item = FlashItem("long.swf");
+    const std::string movie = "frames=100000 step=1 end=stop";
+    item.bytes.assign(movie.begin(), movie.end());
+    PictureShow show({item, ColourItem("red.bmp", RGB(200, 0, 0))});
+    show.Open(smProgram);
+    show.form->busy = true;
+    ASSERT_TRUE(PumpUntil([&] { return control.state.frame > 0; }, 10000));  // a poll has read it
+    SendPowerSetting(show.window, GUID_CONSOLE_DISPLAY_STATE, 0);
+    const int frame = control.state.frame;
+    EXPECT_FALSE(control.state.playing);
+    EXPECT_FALSE(show.form->flashPlayer->Timer().Enabled());
+    PumpFor(2500);  // longer than two polls
+    EXPECT_EQ(frame, control.state.frame);
+    SendPowerSetting(show.window, GUID_CONSOLE_DISPLAY_STATE, 1);
+    EXPECT_TRUE(control.state.playing);
+    EXPECT_TRUE(show.form->flashPlayer->Timer().Enabled());
+    EXPECT_EQ(frame, control.state.frame);
+}
