@@ -16,18 +16,12 @@ double Now(double ticksPerMillisecond)
 
 }  // namespace
 
-SleepingFramePacer::SleepingFramePacer(const std::atomic<bool>& stopFlag)
-    : stopFlag(stopFlag), finerTimer(::timeBeginPeriod(1) == TIMERR_NOERROR)
+SleepingFramePacer::SleepingFramePacer(const std::atomic<bool>& stopFlag) : stopFlag(stopFlag)
 {
     LARGE_INTEGER frequency{};
     ::QueryPerformanceFrequency(&frequency);
     ticksPerMillisecond = frequency.QuadPart > 0 ? static_cast<double>(frequency.QuadPart) / 1000.0 : 1.0;
     due = Now(ticksPerMillisecond);
-}
-
-SleepingFramePacer::~SleepingFramePacer()
-{
-    if (finerTimer) ::timeEndPeriod(1);
 }
 
 bool SleepingFramePacer::EndFrame(int delayMilliseconds)
@@ -38,10 +32,13 @@ bool SleepingFramePacer::EndFrame(int delayMilliseconds)
     const double now = Now(ticksPerMillisecond);
     // A change that fell behind (a slow frame) catches up without waiting, and a long pause in
     // the message loop (a dialog) does not make the following frames rush.
-    if (due > now)
+    if (due > now) {
+        const bool finer = ::timeBeginPeriod(1) == TIMERR_NOERROR;
         ::Sleep(static_cast<DWORD>(due - now + 0.5));
-    else if (now - due > 250)
+        if (finer) ::timeEndPeriod(1);
+    } else if (now - due > 250) {
         due = now;
+    }
     return true;
 }
 

@@ -35,18 +35,14 @@ private:
 // Pumps the application's messages, stops when the flag is set, otherwise waits until the frame's
 // moment: frames keep to a schedule that advances by each delay from the start of the change, so
 // drawing time and the coarseness of the system's sleep do not add up over the frames. The system
-// timer runs at 1 ms while the pacer lives.
+// timer runs at 1 ms while a frame waits.
 class SleepingFramePacer : public FramePacer {
 public:
     explicit SleepingFramePacer(const std::atomic<bool>& stopFlag);
-    ~SleepingFramePacer() override;
-    SleepingFramePacer(const SleepingFramePacer&) = delete;
-    SleepingFramePacer& operator=(const SleepingFramePacer&) = delete;
     bool EndFrame(int delayMilliseconds) override;
 
 private:
     const std::atomic<bool>& stopFlag;
     double due;  // when the next frame may start, in ms of the performance counter
     double ticksPerMillisecond;
-    bool finerTimer;
 };
