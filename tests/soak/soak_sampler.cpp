@@ -9,13 +9,14 @@
 #include "../support/Processes.h"
 #include "../support/TempDir.h"
 #include "Growth.h"
-#include "ProcessFigures.h"
+#include "../support/ProcessFigures.h"
 
 #include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -113,6 +114,16 @@ bool Report(const std::vector<Sample>& samples, int warmUp)
                     g.grew ? "GREW" : "ok");
         ok = ok && !g.grew;
     }
+    // Which kinds of handle changed between the first and the last sample, to tell a leak's source.
+    const auto& before = judged.front().figures.handlesByType;
+    const auto& after = judged.back().figures.handlesByType;
+    std::map<int, long> change;
+    for (const auto& [type, n] : after)
+        change[type] += n;
+    for (const auto& [type, n] : before)
+        change[type] -= n;
+    for (const auto& [type, n] : change)
+        if (n != 0) std::printf("handles of object type %d: %+ld\n", type, n);
     if (!judged.front().figures.source.empty()) std::printf("counted as: %s\n", judged.front().figures.source.c_str());
     return ok;
 }

@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <map>
 #include <string>
 
 struct ProcessFigures {
@@ -15,6 +16,7 @@ struct ProcessFigures {
     long handles = -1;
     double privateBytes = -1;
     std::string source;     // how each figure was counted, when not by the system's own query
+    std::map<int, long> handlesByType;  // object type number → handles, when counted from the handle list
 };
 
 // `process` needs query and read access (a handle from CreateProcess has both).

@@ -61,7 +61,7 @@ long CountWindows(DWORD processId)
 }
 
 // The handles the system's handle list gives the process (Wine answers this list).
-long CountHandleList(DWORD processId)
+long CountHandleList(DWORD processId, std::map<int, long>& byType)
 {
     constexpr auto kSystemHandleInformation = static_cast<SYSTEM_INFORMATION_CLASS>(16);
     constexpr LONG kLengthMismatch = static_cast<LONG>(0xC0000004);
@@ -88,7 +88,10 @@ long CountHandleList(DWORD processId)
     const auto* entries = reinterpret_cast<const Entry*>(buffer.data() + sizeof(ULONG_PTR));
     long own = 0;
     for (ULONG i = 0; i < count; ++i)
-        if (entries[i].ownerPid == processId) ++own;
+        if (entries[i].ownerPid == processId) {
+            ++own;
+            ++byType[entries[i].objectType];
+        }
     return own;
 }
 
@@ -117,7 +120,7 @@ ProcessFigures SampleProcess(HANDLE process, DWORD processId)
     if (::GetProcessHandleCount(process, &handles) && handles > 0) {
         f.handles = static_cast<long>(handles);
     } else {
-        f.handles = CountHandleList(processId);
+        f.handles = CountHandleList(processId, f.handlesByType);
         Note(f.source, "handles: the system's handle list");
     }
     PROCESS_MEMORY_COUNTERS_EX memory{};
