@@ -117,13 +117,12 @@ DamagedFile Truncate(const std::vector<std::uint8_t>& file, const PackageLayout&
 std::uint32_t OddNumber(std::uint32_t old, std::size_t fileSize, std::mt19937& random)
 {
     const std::uint32_t size = static_cast<std::uint32_t>(fileSize);
-    const std::uint32_t choices[] = {0,          1,          0xFFFFFFFFu, 0x7FFFFFFFu, 0x80000000u, size,
-                                     size - 4,   size + 1,   old + 1,     old - 1,     old * 2,     old + 0x10000};
+    const std::uint32_t choices[] = {0,        1,        0xFFFFFFFFu, 0x7FFFFFFFu, 0x80000000u, size,
+                                     size - 4, size + 1, old + 1,     old - 1,     old * 2,     old + 0x10000};
     return choices[random() % (sizeof choices / sizeof choices[0])];
 }
 
-DamagedFile Change(const std::vector<std::uint8_t>& file, const PackageLayout& layout, int index,
-                   std::mt19937& random)
+DamagedFile Change(const std::vector<std::uint8_t>& file, const PackageLayout& layout, int index, std::mt19937& random)
 {
     DamagedFile damaged{file, {}};
     const FileRegion& region = DrawRegion(layout, kKinds[index % 6], random);

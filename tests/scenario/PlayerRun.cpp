@@ -65,8 +65,8 @@ PlayerRun RunPlayer(const std::string& commandLine, const std::string& folder, D
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
-    if (!::CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, DEBUG_ONLY_THIS_PROCESS, nullptr,
-                          folder.c_str(), &startup, &info))
+    if (!::CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, DEBUG_ONLY_THIS_PROCESS, nullptr, folder.c_str(),
+                          &startup, &info))
         return run;
     run.started = true;
     UniqueKernelHandle process(info.hProcess), thread(info.hThread);

@@ -16,7 +16,7 @@ struct PlayerRun {
     std::vector<std::string> boxes;  // the texts of the message boxes it showed, in order
     bool ended = false;              // it ended within the time-out
     DWORD exitCode = 0;
-    bool crashed = false;            // an exception nothing in it handled
+    bool crashed = false;  // an exception nothing in it handled
     DWORD exceptionCode = 0;
     DWORD exceptionAddress = 0;
 };

@@ -119,7 +119,8 @@ Checked RunOne(const fs::path& work, const std::vector<std::uint8_t>& bytes, con
         c.fault = "could not be started";
     } else if (c.run.crashed) {
         std::snprintf(code, sizeof code, "faulted: exception 0x%08lX at 0x%08lX",
-                      static_cast<unsigned long>(c.run.exceptionCode), static_cast<unsigned long>(c.run.exceptionAddress));
+                      static_cast<unsigned long>(c.run.exceptionCode),
+                      static_cast<unsigned long>(c.run.exceptionAddress));
         c.fault = code;
     } else if (!c.run.ended) {
         c.fault = "did not end within " + std::to_string(kTimeoutMs / 1000) + " s";
@@ -191,9 +192,9 @@ int main(int argc, char** argv)
         const DWORD started = ::GetTickCount();
         const Checked c = RunOne(work, variant.bytes, baseline.leftovers, single);
         if (std::FILE* progress = std::fopen((work / "progress.log").string().c_str(), "a")) {
-            std::fprintf(progress, "%d\t%s\t%s%s\t%lu ms\t%s\n", index, variant.what.c_str(), c.run.showed ? "played" : "",
-                         c.run.boxes.empty() ? "" : " box", static_cast<unsigned long>(::GetTickCount() - started),
-                         c.fault.c_str());
+            std::fprintf(progress, "%d\t%s\t%s%s\t%lu ms\t%s\n", index, variant.what.c_str(),
+                         c.run.showed ? "played" : "", c.run.boxes.empty() ? "" : " box",
+                         static_cast<unsigned long>(::GetTickCount() - started), c.fault.c_str());
             std::fclose(progress);
         }
         played += c.run.showed;

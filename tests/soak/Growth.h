@@ -8,8 +8,8 @@
 #include <vector>
 
 struct Growth {
-    double first = 0;  // median of the first quarter
-    double last = 0;   // median of the last quarter
+    double first = 0;   // median of the first quarter
+    double last = 0;    // median of the last quarter
     bool grew = false;  // last - first is above the bound
 };
 

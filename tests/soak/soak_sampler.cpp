@@ -6,10 +6,10 @@
 //
 //   soak_sampler SHOW.SCR CHANGES [SAMPLE-SECONDS]
 #include "../../src/framework/Handles.h"
+#include "../support/ProcessFigures.h"
 #include "../support/Processes.h"
 #include "../support/TempDir.h"
 #include "Growth.h"
-#include "../support/ProcessFigures.h"
 
 #include <windows.h>
 
@@ -32,9 +32,9 @@ public:
 
     int Changes()
     {
-        const HANDLE opened = ::CreateFileA(path.c_str(), GENERIC_READ,
-                                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        const HANDLE opened =
+            ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (opened == INVALID_HANDLE_VALUE) return changes;
         UniqueKernelHandle file(opened);
         LARGE_INTEGER at{};

@@ -11,11 +11,11 @@
 #include <string>
 
 struct ProcessFigures {
-    long gdiObjects = -1;   // -1: not available
+    long gdiObjects = -1;  // -1: not available
     long userObjects = -1;
     long handles = -1;
     double privateBytes = -1;
-    std::string source;     // how each figure was counted, when not by the system's own query
+    std::string source;                 // how each figure was counted, when not by the system's own query
     std::map<int, long> handlesByType;  // object type number → handles, when counted from the handle list
 };
 

@@ -27,7 +27,8 @@ struct ImageLibrary : ::testing::Test {
     void SetUp() override
     {
         const std::string built = ProgramFolder() + "Expic.dll";
-        ASSERT_TRUE(::CopyFileA(built.c_str(), library.c_str(), FALSE) || ReadFileBytes(built) == ReadFileBytes(library));
+        ASSERT_TRUE(::CopyFileA(built.c_str(), library.c_str(), FALSE) ||
+                    ReadFileBytes(built) == ReadFileBytes(library));
     }
     void TearDown() override { RemoveFile(library); }
 };
