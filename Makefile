@@ -99,7 +99,7 @@ screenshots: win32
 	    $(CURDIR)/build/screenshots
 
 # The demo show at one second between items, full screen under Xvfb, for SOAK_CHANGES item changes
-# (about 3 s each): the player's GDI and USER objects, handles and private bytes must not grow.
+# (about 5 s each): the player's GDI and USER objects, handles and private bytes must not grow.
 soak: build
 	@sh tests/soak/soak.sh $(NATIVE) $(WIN32) build/soak $(SOAK_CHANGES)
 
