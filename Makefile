@@ -2,7 +2,7 @@
 #   make demo   build everything and run the demo show
 #   make test   build everything and run every test
 # Helpers: make build, make fuzz [FUZZ_SECONDS=60], make bench, make gallery, make screenshots,
-# make clean.
+# make soak [SOAK_CHANGES=2000], make clean.
 
 NATIVE := build/native
 WIN32 := build/win32
@@ -10,10 +10,11 @@ FUZZ := build/fuzz
 BENCH := build/bench
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
+SOAK_CHANGES ?= 2000
 
 CMAKE_FLAGS := -G Ninja -Wno-dev
 
-.PHONY: demo test build deps native win32 fuzz bench gallery screenshots clean
+.PHONY: demo test build deps native win32 fuzz bench gallery screenshots soak clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -101,6 +102,11 @@ screenshots: win32
 	    $(CURDIR)/$(WIN32)/player.scr
 	@sh scripts/dialog-screenshots.sh $(CURDIR)/$(WIN32)/wine-run $(CURDIR)/build/screenshots/dialog.scr \
 	    $(CURDIR)/build/screenshots
+
+# The demo show at one second between items, full screen under Xvfb, for SOAK_CHANGES item changes
+# (about 5 s each): the player's GDI and USER objects, handles and private bytes must not grow.
+soak: build
+	@sh tests/soak/soak.sh $(NATIVE) $(WIN32) build/soak $(SOAK_CHANGES)
 
 clean:
 	rm -rf build

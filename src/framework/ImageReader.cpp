@@ -1,7 +1,6 @@
 #include "ImageReader.h"
 
 #include <objbase.h>
-#include <shlwapi.h>
 #include <wincodec.h>
 #include <wrl/client.h>
 
@@ -101,9 +100,13 @@ void ReadImageBytes(const std::uint8_t* bytes, std::size_t size, TBitmap& bitmap
     ComScope com;
     ComPtr<IWICImagingFactory> factory = Factory();
     if (size > 0xFFFFFFFFu) throw EInvalidGraphic("Invalid graphic: too large");
-    ComPtr<IStream> stream;
-    stream.Attach(::SHCreateMemStream(bytes, static_cast<UINT>(size)));
-    if (!stream) throw EInvalidGraphic("Out of memory for the picture");
+    // The imaging component's stream reads the caller's bytes where they are. A copy of them
+    // (a shell memory stream) was kept by the bitmap decoder of Wine's imaging component after
+    // the decode: a show of large bitmaps grew by each picture's size.
+    ComPtr<IWICStream> stream;
+    Check(factory->CreateStream(&stream), "Out of memory for the picture");
+    Check(stream->InitializeFromMemory(const_cast<BYTE*>(bytes), static_cast<DWORD>(size)),
+          "Out of memory for the picture");
     ComPtr<IWICBitmapDecoder> decoder;
     Check(factory->CreateDecoderFromStream(stream.Get(), nullptr, WICDecodeMetadataCacheOnDemand, &decoder),
           "Invalid graphic: unknown picture format");

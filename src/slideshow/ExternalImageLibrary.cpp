@@ -1,5 +1,5 @@
-// Decoding through the external image library "Expic.dll" in the temporary folder: loaded for
-// one picture and unloaded right after. The library decodes to the size the caller asks for and
+// Decoding through the external image library "Expic.dll" in the temporary folder: loaded at the
+// first picture that needs it and kept loaded from then on. The library decodes to the size the caller asks for and
 // hands back a device context holding the picture, which is copied into a new surface.
 #include "ComPicture.h"
 
@@ -61,6 +61,12 @@ int CComPicture::LoadExternal(const std::string& path, const TMemoryStream* stre
     const auto freeImage = GetProc<FreeImageProc>(library.get(), "eFreeImage");
     const auto getImageDC = GetProc<GetImageDCProc>(library.get(), "eGetImageDC");
     if (!loadFile || !loadStream || !freeImage || !getImageDC) return 0;
+    // Unloading the library does not give back all that loading it took (its runtime keeps two
+    // handles per load), and a long show decodes thousands of pictures: once loaded, it stays
+    // until the process ends, and the next load only counts a reference.
+    HMODULE pinned = nullptr;
+    ::GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_PIN,
+                         reinterpret_cast<LPCSTR>(loadFile), &pinned);
 
     // Without a surface there is no size to ask for: 0 × 0 asks for the picture's own size.
     int width = Width(), height = Height();

@@ -2,6 +2,8 @@
 #include "../../src/framework/ImageReader.h"
 #include "../../src/platform/Stream.h"
 #include "../../src/slideshow/ComPicture.h"
+#include "../../tools/scrpack/BitmapFile.h"
+#include "../support/ProcessFigures.h"
 #include "../support/TempDir.h"
 #include "../support/TestImages.h"
 
@@ -158,6 +160,20 @@ TEST(Picture, BuiltInReadersDecodeFilesAndStreamsAtTheirOwnSize)
     bitmap.Write(bmp.data(), bmp.size());
     ASSERT_EQ(1, picture.LoadFromStream(bitmap, "scan.bmp.png"));
     EXPECT_EQ(RGB(0, 0, 255), At(picture, 1, 1));
+}
+
+// Pictures of the package are decoded from bytes in memory, one per item change: nothing of a
+// 4.8 MB bitmap may stay behind after its decode.
+TEST(Picture, DecodingFromBytesKeepsNothingOfThem)
+{
+    const auto bmp = MakeBitmapFile(1600, 1000, [](int x, int y) { return static_cast<std::uint32_t>(x * y); });
+    const auto privateBytes = [] { return SampleProcess(::GetCurrentProcess(), ::GetCurrentProcessId()).privateBytes; };
+    TBitmap decoded;
+    ReadImageBytes(bmp.data(), bmp.size(), decoded);
+    const double before = privateBytes();
+    for (int i = 0; i < 20; ++i)
+        ReadImageBytes(bmp.data(), bmp.size(), decoded);
+    EXPECT_LE(privateBytes() - before, 8.0 * 1024 * 1024);
 }
 
 TEST(Picture, UnreadableInputRaisesAfterTheOldSurfaceIsGone)
