@@ -73,7 +73,7 @@ PlayerRun RunPlayer(const std::string& commandLine, const std::string& folder, D
 
     std::set<HWND> answered;
     const DWORD start = ::GetTickCount();
-    DWORD shownAt = 0, lastClose = 0, lastAnswer = 0;
+    DWORD shownAt = 0, lastClose = 0, lastAnswer = 0, lastLook = 0;
     for (bool alive = true; alive;) {
         DEBUG_EVENT event{};
         const bool handled = ::WaitForDebugEvent(&event, 20);
@@ -86,7 +86,10 @@ PlayerRun RunPlayer(const std::string& commandLine, const std::string& folder, D
             }
             return run;
         }
-        if (handled || !alive) continue;
+        // Windows are looked at every 20 ms even while debug events keep coming (a show that
+        // starts a thread for every item it skips sends them without pause).
+        if (!alive || now - lastLook < 20) continue;
+        lastLook = now;
         if (HWND box = FindProcessWindow(info.dwProcessId, "#32770")) {
             if (answered.insert(box).second) run.boxes.push_back(BoxText(box));
             if (now - lastAnswer >= 500) {
