@@ -49,14 +49,16 @@ int WalkMarkers(Read read)
     std::uint8_t head[4];
     if (read(0, head, 2) != 2 || head[0] != 0xFF || head[1] != kStartOfImage) return kOrientationAsStored;
     std::uint64_t position = 2;
-    for (int step = 0; step < kMaxMarkerSteps; ++step) {
+    int steps = 0;
+    for (;;) {
         if (read(position, head, 2) != 2 || head[0] != 0xFF) return kOrientationAsStored;
-        const std::uint8_t marker = head[1];
-        if (marker == 0xFF) {  // a fill byte before the marker
-            ++position;
-            continue;
-        }
+        std::uint8_t marker = head[1];
         position += 2;
+        while (marker == 0xFF) {  // fill bytes before the marker: each is read once
+            if (++steps > kMaxMarkerSteps || read(position, &marker, 1) != 1) return kOrientationAsStored;
+            ++position;
+        }
+        if (++steps > kMaxMarkerSteps) return kOrientationAsStored;
         if (marker == kTem || (marker >= kRestart0 && marker <= kRestart7)) continue;  // no length
         if (marker == kStartOfScan || marker == kEndOfImage || marker == kStartOfImage) return kOrientationAsStored;
         if (read(position, head, 2) != 2) return kOrientationAsStored;
@@ -67,6 +69,7 @@ int WalkMarkers(Read read)
             std::uint8_t header[sizeof kExifHeader];
             if (read(position + 2, header, sizeof header) != sizeof header) return kOrientationAsStored;
             if (std::memcmp(header, kExifHeader, sizeof header) == 0) {
+                if (payloadSize < sizeof kExifHeader + kTiffHeaderSize) return kOrientationAsStored;
                 std::vector<std::uint8_t> tiff(payloadSize - sizeof kExifHeader);
                 if (read(position + 2 + sizeof kExifHeader, tiff.data(), tiff.size()) != tiff.size())
                     return kOrientationAsStored;
@@ -75,7 +78,6 @@ int WalkMarkers(Read read)
         }
         position += length;
     }
-    return kOrientationAsStored;
 }
 
 }  // namespace

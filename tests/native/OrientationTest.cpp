@@ -42,6 +42,9 @@ TEST(ExifOrientation, MissingOrDamagedDataLeavesThePictureAsStored)
     xmpFirst.insert(xmpFirst.end(), six.begin() + 2, six.end());
     Bytes fillBytes{0xFF, 0xD8, 0xFF, 0xFF, 0xFF};
     fillBytes.insert(fillBytes.end(), six.begin() + 3, six.end());
+    Bytes endlessFill{0xFF, 0xD8};
+    endlessFill.resize(5000, 0xFF);
+    endlessFill.insert(endlessFill.end(), six.begin() + 2, six.end());
     const struct {
         const char* what;
         Bytes jpeg;
@@ -52,6 +55,7 @@ TEST(ExifOrientation, MissingOrDamagedDataLeavesThePictureAsStored)
         {"fill bytes before a marker", fillBytes, 6},
         {"after other tags, with a next IFD that points back at itself",
          JpegHead(TiffBytes(false, {{271, 2, 4, 0}, {282, 5, 1, 40}, {274, 3, 1, 8}}, 8)), 8},
+        {"more fill bytes than a picture's head has", endlessFill, 1},
         {"no orientation tag", JpegHead(TiffBytes(false, {{271, 2, 4, 0}})), 1},
         {"value 0", JpegHead(OrientationTiff(false, 0)), 1},
         {"value 9", JpegHead(OrientationTiff(true, 9)), 1},
@@ -83,7 +87,10 @@ TEST(ExifOrientation, MissingOrDamagedDataLeavesThePictureAsStored)
 TEST(ExifOrientation, AFileIsReadOnlyAsFarAsItsExifSegment)
 {
     TempDir dir;
-    Bytes jpeg = JpegHead(OrientationTiff(false, 8));
+    // Fill bytes before the first marker are read once each, like every other byte.
+    Bytes jpeg{0xFF, 0xD8, 0xFF, 0xFF, 0xFF, 0xFF};
+    const Bytes exif = JpegHead(OrientationTiff(false, 8));
+    jpeg.insert(jpeg.end(), exif.begin() + 3, exif.end());
     const std::size_t head = jpeg.size();
     jpeg.resize(head + (1 << 20), 0x55);
     SharedReadFile file;
