@@ -53,21 +53,24 @@ test: build
 	(cd $(WIN32) && ctest --output-on-failure -j $(JOBS)) || status=1; \
 	exit $$status
 
+# Each fuzzer runs FUZZ_SECONDS over its growing corpus (build/fuzz/corpus/TARGET), the seeds that
+# make_seeds writes (build/fuzz/seeds/TARGET) and the inputs of past findings kept in
+# tests/fuzz/regressions/TARGET.
+FUZZERS := package:65536 exif:4096 manifest:4096 command_line:512 list_text:1024
+
 fuzz: deps
 	@[ -f $(FUZZ)/build.ninja ] || CC=clang CXX=clang++ cmake -S . -B $(FUZZ) $(CMAKE_FLAGS) -DVESK_FUZZ=ON \
 	    -DVESK_TESTS=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
-	@cmake --build $(FUZZ) -j $(JOBS) --target package_fuzzer command_line_fuzzer list_text_fuzzer make_seeds
-	@mkdir -p $(FUZZ)/corpus/package $(FUZZ)/corpus/command_line $(FUZZ)/corpus/list_text $(FUZZ)/seeds
+	@cmake --build $(FUZZ) -j $(JOBS) --target $(foreach f,$(FUZZERS),$(word 1,$(subst :, ,$(f)))_fuzzer) make_seeds
 	@$(FUZZ)/tests/fuzz/make_seeds $(FUZZ)/seeds
-	@echo "== package reader, $(FUZZ_SECONDS) s"
-	@$(FUZZ)/tests/fuzz/package_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=65536 -print_final_stats=1 \
-	    $(FUZZ)/corpus/package $(FUZZ)/seeds
-	@echo "== command line, $(FUZZ_SECONDS) s"
-	@$(FUZZ)/tests/fuzz/command_line_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=512 -print_final_stats=1 \
-	    $(FUZZ)/corpus/command_line
-	@echo "== list texts, $(FUZZ_SECONDS) s"
-	@$(FUZZ)/tests/fuzz/list_text_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=1024 -print_final_stats=1 \
-	    $(FUZZ)/corpus/list_text
+	@for entry in $(FUZZERS); do \
+	    target=$${entry%%:*}; length=$${entry#*:}; \
+	    mkdir -p $(FUZZ)/corpus/$$target; \
+	    regressions=; [ -d tests/fuzz/regressions/$$target ] && regressions=tests/fuzz/regressions/$$target; \
+	    echo "== $$target, $(FUZZ_SECONDS) s"; \
+	    $(FUZZ)/tests/fuzz/$${target}_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=$$length -print_final_stats=1 \
+	        $(FUZZ)/corpus/$$target $(FUZZ)/seeds/$$target $$regressions || exit 1; \
+	done
 
 bench: deps
 	@[ -f $(BENCH)/build.ninja ] || cmake -S . -B $(BENCH) $(CMAKE_FLAGS) -DVESK_BENCH=ON -DVESK_TESTS=OFF \

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(cmake ninja-build make g++ googletest g++-mingw-w64-i686-posix
           wine wine32:i386 libxinerama1:i386 fonts-wine xvfb xauth xdotool imagemagick clang libclang-rt-14-dev
-          nlohmann-json3-dev time gnome-backgrounds)
+          nlohmann-json3-dev time gnome-backgrounds libimage-exiftool-perl)
 
 missing=()
 for p in "${packages[@]}"; do

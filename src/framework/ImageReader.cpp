@@ -1,5 +1,9 @@
 #include "ImageReader.h"
 
+#include "../platform/File.h"
+#include "../slideshow/ExifOrientation.h"
+#include "../slideshow/PixelOrientation.h"
+
 #include <objbase.h>
 #include <wincodec.h>
 #include <wrl/client.h>
@@ -37,10 +41,23 @@ ComPtr<IWICImagingFactory> Factory()
     return factory;
 }
 
-// Copies the decoder's first frame, converted to 32-bpp BGR and optionally resampled, into the
-// bitmap's pixels (which have the DIB section's BGRX layout).
-void CopyFirstFrame(IWICImagingFactory& factory, IWICBitmapDecoder& decoder, int width, int height, TBitmap& bitmap)
+bool IsJpeg(IWICBitmapDecoder& decoder)
 {
+    GUID format{};
+    return SUCCEEDED(decoder.GetContainerFormat(&format)) && IsEqualGUID(format, GUID_ContainerFormatJpeg);
+}
+
+// Copies the decoder's first frame, converted to 32-bpp BGR and optionally resampled, into the
+// bitmap's pixels (which have the DIB section's BGRX layout), turned upright for the EXIF
+// orientation. A width × height asked for is the upright size.
+void CopyFirstFrame(IWICImagingFactory& factory, IWICBitmapDecoder& decoder, int width, int height, int orientation,
+                    TBitmap& bitmap)
+{
+    if (width > 0 && height > 0) {
+        const OrientedSize stored = OrientSize(width, height, orientation);  // the swap is its own inverse
+        width = stored.width;
+        height = stored.height;
+    }
     ComPtr<IWICBitmapFrameDecode> frame;
     Check(decoder.GetFrame(0, &frame), "Invalid graphic: no picture in the file");
     ComPtr<IWICFormatConverter> converter;
@@ -71,7 +88,21 @@ void CopyFirstFrame(IWICImagingFactory& factory, IWICBitmapDecoder& decoder, int
     std::uint32_t* pixel = decoded.Pixels();
     for (std::size_t n = static_cast<std::size_t>(width) * height; n > 0; --n, ++pixel)
         *pixel &= 0x00FFFFFF;
+    if (orientation != kOrientationAsStored) {
+        const OrientedSize upright = OrientSize(width, height, orientation);
+        TBitmap turned;
+        if (!turned.SetSize(upright.width, upright.height, 0)) throw EInvalidGraphic("Out of memory for the picture");
+        OrientPixels(decoded.Pixels(), width, height, orientation, turned.Pixels());
+        decoded = std::move(turned);
+    }
     bitmap = std::move(decoded);
+}
+
+// The orientation of a JPEG file, from its leading bytes.
+int FileOrientation(const std::string& path)
+{
+    SharedReadFile file;
+    return file.Open(path) ? JpegOrientation(file) : kOrientationAsStored;
 }
 
 }  // namespace
@@ -87,7 +118,8 @@ void ReadImageFileScaled(const std::string& path, int width, int height, TBitmap
     Check(factory->CreateDecoderFromFilename(widePath.c_str(), nullptr, GENERIC_READ, WICDecodeMetadataCacheOnDemand,
                                              &decoder),
           ("Cannot read picture " + path).c_str());
-    CopyFirstFrame(*factory.Get(), *decoder.Get(), width, height, bitmap);
+    const int orientation = IsJpeg(*decoder.Get()) ? FileOrientation(path) : kOrientationAsStored;
+    CopyFirstFrame(*factory.Get(), *decoder.Get(), width, height, orientation, bitmap);
 }
 
 void ReadImageFile(const std::string& path, TBitmap& bitmap)
@@ -110,5 +142,6 @@ void ReadImageBytes(const std::uint8_t* bytes, std::size_t size, TBitmap& bitmap
     ComPtr<IWICBitmapDecoder> decoder;
     Check(factory->CreateDecoderFromStream(stream.Get(), nullptr, WICDecodeMetadataCacheOnDemand, &decoder),
           "Invalid graphic: unknown picture format");
-    CopyFirstFrame(*factory.Get(), *decoder.Get(), 0, 0, bitmap);
+    const int orientation = IsJpeg(*decoder.Get()) ? JpegOrientation(bytes, size) : kOrientationAsStored;
+    CopyFirstFrame(*factory.Get(), *decoder.Get(), 0, 0, orientation, bitmap);
 }

@@ -14,6 +14,13 @@
 #include <string>
 
 namespace {
+// The input goes to a file in memory when the system has such a folder: a disk file rewritten for
+// every input makes the file system write it out again and again.
+std::string ScratchFolder()
+{
+    return ::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
+}
+
 void Require(bool condition)
 {
     if (!condition) __builtin_trap();
@@ -51,7 +58,7 @@ void WalkTable(const CMyXMLDb& db, const std::string& name, bool loadBinaryField
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const std::string path = "/tmp/vesk-fuzz-" + std::to_string(::getpid()) + ".scr";
+    static const std::string path = ScratchFolder() + "/vesk-fuzz-" + std::to_string(::getpid()) + ".scr";
     if (std::FILE* file = std::fopen(path.c_str(), "wb")) {
         std::fwrite(data, 1, size, file);
         std::fclose(file);

@@ -81,7 +81,9 @@ INSTANTIATE_TEST_SUITE_P(
                                 "items[1]: another file of the show is stored as \"a.bmp\""},
                       ErrorCase{R"({"items": [{"file": "a.bmp", "title": "€"}]})", "items[0].title: holds a character"},
                       ErrorCase{R"({"items": []})", "items: must be a list of at least one show item"},
-                      ErrorCase{R"({"items": ["a.bmp"],)", "(manifest): not JSON"}));
+                      ErrorCase{R"({"items": ["a.bmp"],)", "(manifest): not JSON"},
+                      ErrorCase{R"({"items": ["a.bmp"], "project": {"options": {"pictureFit": 1E400}}})",
+                                "(manifest): not JSON: number overflow"}));
 
 TEST_F(ManifestTest, FivePictureNamesMakeAWorkingShow)
 {

@@ -556,7 +556,7 @@ ShowManifest ParseManifest(const std::string& text, const std::string& folder, c
     json root;
     try {
         root = json::parse(text);
-    } catch (const json::parse_error& e) {
+    } catch (const json::exception& e) {  // a syntax error, or a number beyond what a double holds
         const std::string what = e.what();
         errors.push_back("(manifest): not JSON: " + what.substr(what.find(']') + 2));
         return show;
