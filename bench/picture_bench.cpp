@@ -108,9 +108,10 @@ int main(int argc, char** argv)
     ::CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&factory));
     if (!factory) return 1;
     if (argc > 2 && std::string(argv[1]) == "decode") {
-        double best = 1e9;
+        const double first = PlainDecode(*factory.Get(), argv[2]);
+        double best = first;
         for (int run = 0; run < 3; ++run) best = std::min(best, PlainDecode(*factory.Get(), argv[2]));
-        std::printf("decode %.0f ms\n", best);
+        std::printf("decode %.0f ms (the first in this process %.0f ms)\n", best, first);
         return best > 0 && best < 1e9 ? 0 : 1;
     }
     const std::string folder = argc > 1 ? argv[1] : ".";

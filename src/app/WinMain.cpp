@@ -3,6 +3,7 @@
 // still ends through Shutdown.
 #include "../diagnostics/FileLog.h"
 #include "../framework/Application.h"
+#include "../framework/ComApartment.h"
 #include "../framework/Dpi.h"
 #include "../screen/main.h"
 #include "app.h"
@@ -17,6 +18,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     auto log = std::make_unique<CFileLog>();
     g_fileLog = log.get();
     DeclareDpiAwareness();
+    // Held for the whole run: each picture's decode would otherwise end the last apartment and
+    // have the imaging component unloaded and loaded again for the next one.
+    ComApartment com;
     std::unique_ptr<Tfmain> screen;
     try {
         Application.MainFormOnTaskBar = false;

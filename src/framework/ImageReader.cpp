@@ -1,5 +1,7 @@
 #include "ImageReader.h"
 
+#include "ComApartment.h"
+
 #include "../platform/File.h"
 #include "../slideshow/ExifOrientation.h"
 #include "../slideshow/PixelOrientation.h"
@@ -12,21 +14,6 @@ using Microsoft::WRL::ComPtr;
 
 namespace {
 
-// COM for the calling thread for the length of one decode; a thread already in another
-// apartment keeps it.
-class ComScope {
-public:
-    ComScope() : initialised(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
-    ~ComScope()
-    {
-        if (initialised) ::CoUninitialize();
-    }
-    ComScope(const ComScope&) = delete;
-    ComScope& operator=(const ComScope&) = delete;
-
-private:
-    bool initialised;
-};
 
 void Check(HRESULT result, const char* what)
 {
@@ -109,7 +96,7 @@ int FileOrientation(const std::string& path)
 
 void ReadImageFileScaled(const std::string& path, int width, int height, TBitmap& bitmap)
 {
-    ComScope com;
+    ComApartment com;
     ComPtr<IWICImagingFactory> factory = Factory();
     std::wstring widePath(static_cast<std::size_t>(::MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0)),
                           L'\0');
@@ -129,7 +116,7 @@ void ReadImageFile(const std::string& path, TBitmap& bitmap)
 
 void ReadImageBytes(const std::uint8_t* bytes, std::size_t size, TBitmap& bitmap)
 {
-    ComScope com;
+    ComApartment com;
     ComPtr<IWICImagingFactory> factory = Factory();
     if (size > 0xFFFFFFFFu) throw EInvalidGraphic("Invalid graphic: too large");
     // The imaging component's stream reads the caller's bytes where they are. A copy of them
