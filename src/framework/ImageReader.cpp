@@ -1,10 +1,9 @@
 #include "ImageReader.h"
 
-#include "ComApartment.h"
-
 #include "../platform/File.h"
-#include "../slideshow/ExifOrientation.h"
-#include "../slideshow/PixelOrientation.h"
+#include "ComApartment.h"
+#include "ExifOrientation.h"
+#include "PixelOrientation.h"
 
 #include <objbase.h>
 #include <wincodec.h>

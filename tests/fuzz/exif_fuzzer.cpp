@@ -2,8 +2,8 @@
 // and in a file (the two walks must agree and only ever give 1..8), the input is read as a bare
 // TIFF structure too, and a small picture turned for the orientation must turn back.
 #include "../../src/platform/File.h"
-#include "../../src/slideshow/ExifOrientation.h"
-#include "../../src/slideshow/PixelOrientation.h"
+#include "../../src/framework/ExifOrientation.h"
+#include "../../src/framework/PixelOrientation.h"
 
 #include <unistd.h>
 

@@ -1,8 +1,8 @@
 // Photos the right way up: the EXIF orientation found among a JPEG's markers (in memory and in a
 // file), and the pixel turns it asks for.
 #include "../../src/platform/File.h"
-#include "../../src/slideshow/ExifOrientation.h"
-#include "../../src/slideshow/PixelOrientation.h"
+#include "../../src/framework/ExifOrientation.h"
+#include "../../src/framework/PixelOrientation.h"
 #include "../support/ExifBytes.h"
 #include "../support/TempDir.h"
 
