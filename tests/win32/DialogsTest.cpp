@@ -424,25 +424,55 @@ TEST_F(DialogTest, EffectListWorksByKeyboardAndButtons)
     EXPECT_EQ((std::vector<std::vector<bool>>{onlyFive, allButFive, std::vector<bool>(161, true)}), seen);
 }
 
+// Runs steps on the thread that creates it, from any thread, inside that thread's message loop.
+class ThreadRunner {
+public:
+    ThreadRunner()
+    {
+        WNDCLASSA windowClass{};
+        windowClass.lpfnWndProc = Proc;
+        windowClass.hInstance = ::GetModuleHandleA(nullptr);
+        windowClass.lpszClassName = "VeskTestThreadRunner";
+        ::RegisterClassA(&windowClass);
+        window = ::CreateWindowExA(0, windowClass.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                   windowClass.hInstance, nullptr);
+    }
+    ~ThreadRunner() { ::DestroyWindow(window); }
+    void Run(const std::function<void()>& step) const
+    {
+        ::SendMessageA(window, WM_APP, 0, reinterpret_cast<LPARAM>(&step));
+    }
+
+private:
+    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        if (message != WM_APP) return ::DefWindowProcA(window, message, wParam, lParam);
+        (*reinterpret_cast<const std::function<void()>*>(lParam))();
+        return 0;
+    }
+    HWND window = nullptr;
+};
+
 // Ctrl+Tab and Ctrl+PageUp move between the pages from the focused control, wrapping around.
 TEST_F(DialogTest, CtrlTabShowsTheNextPage)
 {
-    std::vector<int> shown;  // the selected tab after each key
+    // The keys are pressed on the dialog's own thread with Ctrl held in that thread's keyboard state,
+    // set again before each key: the window system may bring it back to the real keyboard in between.
+    const ThreadRunner dialogThread;  // the dialog runs on this thread
+    std::vector<int> shown;           // the selected tab after each key
     Configure([&](HWND dialog) {
-        // Sharing the dialog thread's keyboard state lets the test hold Ctrl down for it.
-        const DWORD self = ::GetCurrentThreadId(), owner = ::GetWindowThreadProcessId(dialog, nullptr);
-        ::AttachThreadInput(self, owner, TRUE);
-        BYTE keys[256] = {};
-        ::GetKeyboardState(keys);
-        keys[VK_CONTROL] = 0x80;
-        ::SetKeyboardState(keys);
-        for (WPARAM key : {VK_TAB, VK_TAB, VK_TAB, VK_PRIOR}) {
-            ::SendMessageA(::GetFocus(), WM_KEYDOWN, key, 0);
-            shown.push_back(static_cast<int>(Send(dialog, IDC_PCMAIN, TCM_GETCURSEL)));
-        }
-        keys[VK_CONTROL] = 0;
-        ::SetKeyboardState(keys);
-        ::AttachThreadInput(self, owner, FALSE);
+        dialogThread.Run([&] {
+            for (WPARAM key : {VK_TAB, VK_TAB, VK_TAB, VK_PRIOR}) {
+                BYTE keys[256] = {};
+                ::GetKeyboardState(keys);
+                keys[VK_CONTROL] = 0x80;
+                ::SetKeyboardState(keys);
+                ::SendMessageA(::GetFocus(), WM_KEYDOWN, key, 0);
+                keys[VK_CONTROL] = 0;
+                ::SetKeyboardState(keys);
+                shown.push_back(static_cast<int>(Send(dialog, IDC_PCMAIN, TCM_GETCURSEL)));
+            }
+        });
         Click(dialog, IDCANCEL);
     });
     EXPECT_EQ((std::vector<int>{1, 2, 0, 2}), shown);
