@@ -13,8 +13,11 @@ grep -q '"mediaPauseSeconds": 1' "$out/soak.json" || { echo "soak: the demo mani
 
 show=$(printf 'Z:%s' "$(cd "$out" && pwd)/soak.scr" | tr / '\\')
 status=0
+# A Wine prefix of its own: the soak's Wine server serves only its X display, so tests and benches
+# may run beside it.
+export WINE_DISPLAY_KIND=x11-soak
 xvfb-run -a -s "-screen 0 1280x1024x24" "$win32/wine-run" "$win32/tests/soak/soak_sampler.exe" "$show" "$changes" ||
   status=$?
 # A Wine server left from this X display must not serve the next one.
-WINEPREFIX="$(cd "$win32" && pwd)/wine/prefix-x11" wineserver -k 2>/dev/null || true
+WINEPREFIX="$(cd "$win32" && pwd)/wine/prefix-$WINE_DISPLAY_KIND" wineserver -k 2>/dev/null || true
 exit $status
