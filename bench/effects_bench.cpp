@@ -124,6 +124,18 @@ struct Measure {
     double ratio;     // to R of its size
 };
 
+// The time of one whole run of an effect on the stage, in milliseconds, paced by `pacer`.
+double TimeEffect(Stage& stage, int index, FramePacer& pacer)
+{
+    TransitionRequest request = stage.Request(index);
+    CTransitionEffects engine(pacer);
+    engine.Assign(request);
+    const auto begin = Clock::now();
+    engine.Show();
+    ::GdiFlush();
+    return Milliseconds(Clock::now() - begin);
+}
+
 // R and every built effect at one size.
 std::vector<Measure> MeasureAt(Size size, int maxFrames, int first, int last, double& reference)
 {
@@ -134,13 +146,7 @@ std::vector<Measure> MeasureAt(Size size, int maxFrames, int first, int last, do
     for (int index = 0; index < CTransitionEffects::kEffectCount; ++index) {
         if (!CTransitionEffects::IsBuilt(index) || index < first || index > last) continue;
         TimingPacer pacer(maxFrames);
-        TransitionRequest request = stage.Request(index);
-        CTransitionEffects engine(pacer);
-        engine.Assign(request);
-        const auto begin = Clock::now();
-        engine.Show();
-        ::GdiFlush();
-        const double perFrame = Milliseconds(Clock::now() - begin) / std::max(pacer.frames, 1);
+        const double perFrame = TimeEffect(stage, index, pacer) / std::max(pacer.frames, 1);
         measures.push_back({index, pacer.frames, perFrame, perFrame / reference});
     }
     return measures;
@@ -159,13 +165,7 @@ int Durations(int first, int last)
     for (int index = first; index <= last; ++index) {
         if (!CTransitionEffects::IsBuilt(index)) continue;
         CountingPacer pacer;
-        TransitionRequest request = stage.Request(index);
-        CTransitionEffects engine(pacer);
-        engine.Assign(request);
-        const auto begin = Clock::now();
-        engine.Show();
-        ::GdiFlush();
-        const double took = Milliseconds(Clock::now() - begin);
+        const double took = TimeEffect(stage, index, pacer);
         const double ratio = took / (pacer.delays + pacer.frames * reference);
         std::printf("%6d  %-34s %7d %10.0f %10.0f %7.3f\n", index, EffectName(index), pacer.frames, pacer.delays, took,
                     ratio);
