@@ -141,6 +141,7 @@ const StartCase kStartCases[] = {
     {"PasswordMode", "-a 77", {"start mode : change password", kLogEnd}, "PwdChangePasswordA SCRSAVE 77 0 0\n"},
 };
 
+// Names the case in the test's name.
 void PrintTo(const StartCase& c, std::ostream* out)
 {
     *out << c.name;
@@ -172,8 +173,7 @@ TEST_P(StartMode, LogsItsModeAndUsesThePasswordServicesOnlyOnThe9xFamily)
     EXPECT_EQ(NineX() ? c.callsOn9x : "", Calls());
 }
 
-INSTANTIATE_TEST_SUITE_P(EachSwitch, StartMode, ::testing::ValuesIn(kStartCases),
-                         [](const ::testing::TestParamInfo<StartCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(EachSwitch, StartMode, ::testing::ValuesIn(kStartCases));
 
 TEST_F(WindowsVersions, PreviewFillsItsHostUntilTheHostEndsIt)
 {
