@@ -140,11 +140,24 @@ void CScreensaverApp::SaveDesktopSnapshot()
     if (snapshot.surface) snapshot.SaveToFile(temp + "veskdsk.bmp");
 }
 
+// The foreground window, when its thread answers. A modal dialog disables its owner by a message
+// that waits for the owner's thread: a window of a program that has stopped handling messages
+// would keep the dialog from ever showing, so the dialog then goes without an owner.
+HWND CScreensaverApp::ResponsiveForegroundWindow()
+{
+    const HWND window = ::GetForegroundWindow();
+    if (!window) return nullptr;
+    DWORD_PTR answer = 0;
+    const bool answers =
+        ::SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK, kOwnerAnswerMs, &answer) != 0;
+    return answers ? window : nullptr;
+}
+
 HWND CScreensaverApp::ParseModeArgument()
 {
     const ModeArgument parsed = ::ParseModeArgument(::GetCommandLineA(), runMode);
     runMode = parsed.mode;
-    if (parsed.foregroundOwner) return ::GetForegroundWindow();
+    if (parsed.foregroundOwner) return ResponsiveForegroundWindow();
     return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(parsed.window));
 }
 

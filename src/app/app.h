@@ -30,7 +30,10 @@ public:
     CVESKGlobeSettings project;
 
 private:
+    static constexpr UINT kOwnerAnswerMs = 1000;  // how long the foreground window may take to answer
+
     void SaveDesktopSnapshot();
+    static HWND ResponsiveForegroundWindow();
 
     bool runningNotified = false;  // this run told the system that a screensaver runs
 };

@@ -201,6 +201,9 @@ TEST_F(ManifestTest, ShowsWithSeparateFilesKeepTheirNamesAndNeedNoFiles)
 
 TEST_F(ManifestTest, ExtractRefusesAStoredNameThatIsADevice)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows cannot hold the file aux.xml that the show is built from";
+#endif
     dir.Write("aux.xml", "bytes of aux.xml");
     ASSERT_EQ("", Build(R"({"items": [{"file": "a.bmp", "type": "flash", "auxFiles": ["aux.xml"]}]})"));
     std::ostringstream out, err;

@@ -56,6 +56,26 @@ bool HandleDebugEvent(const DEBUG_EVENT& event, PlayerRun& run, HANDLE process)
     return alive;
 }
 
+// Whether the process has ended within `waitMs`; its exit code then goes into the run.
+bool Ended(HANDLE process, DWORD waitMs, PlayerRun& run)
+{
+    if (::WaitForSingleObject(process, waitMs) != WAIT_OBJECT_0) return false;
+    DWORD code = 0;
+    ::GetExitCodeProcess(process, &code);
+    run.exitCode = code;
+    return true;
+}
+
+// The player runs as a debuggee, so that an exception nothing in it handles is caught as it
+// happens. Wine's 64-bit loader loses a register when it hands a C++ exception to a debugger and
+// back, so a 64-bit player runs on its own: an unhandled exception then ends it with the
+// exception's code as its exit code, which the run reports instead.
+#ifdef _WIN64
+constexpr bool kDebugged = false;
+#else
+constexpr bool kDebugged = true;
+#endif
+
 }  // namespace
 
 PlayerRun RunPlayer(const std::string& commandLine, const std::string& folder, DWORD showMs, DWORD timeoutMs)
@@ -65,8 +85,8 @@ PlayerRun RunPlayer(const std::string& commandLine, const std::string& folder, D
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
-    if (!::CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, DEBUG_ONLY_THIS_PROCESS, nullptr, folder.c_str(),
-                          &startup, &info))
+    if (!::CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, kDebugged ? DEBUG_ONLY_THIS_PROCESS : 0, nullptr,
+                          folder.c_str(), &startup, &info))
         return run;
     run.started = true;
     UniqueKernelHandle process(info.hProcess), thread(info.hThread);
@@ -76,13 +96,16 @@ PlayerRun RunPlayer(const std::string& commandLine, const std::string& folder, D
     DWORD shownAt = 0, lastClose = 0, lastAnswer = 0, lastLook = 0;
     for (bool alive = true; alive;) {
         DEBUG_EVENT event{};
-        const bool handled = ::WaitForDebugEvent(&event, 20);
-        if (handled) alive = HandleDebugEvent(event, run, process.get());
+        if (!kDebugged)
+            alive = !Ended(process.get(), 20, run);
+        else if (::WaitForDebugEvent(&event, 20))
+            alive = HandleDebugEvent(event, run, process.get());
         const DWORD now = ::GetTickCount();
         if (alive && now - start > timeoutMs) {
             ::TerminateProcess(process.get(), 1);
-            // The exit event still arrives, but the run counts as one that did not end.
-            while (::WaitForDebugEvent(&event, 5000) && HandleDebugEvent(event, run, process.get())) {
+            // The exit still comes, but the run counts as one that did not end.
+            if (!kDebugged) Ended(process.get(), 5000, run);
+            while (kDebugged && ::WaitForDebugEvent(&event, 5000) && HandleDebugEvent(event, run, process.get())) {
             }
             return run;
         }

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 namespace {
 using Lines = std::vector<std::string>;
 
@@ -122,6 +124,31 @@ TEST_F(PlayerStart, RunsAsAProgramWhenTheNameOrTheProjectSaysSo)
     Start(forced, "/p 99");
     EXPECT_EQ("start mode : run as an exe file", Log().at(3));
     EXPECT_EQ("show on screen 0", Log().at(4)) << "a program announces nothing to the system before its window";
+}
+
+TEST_F(PlayerStart, TheDialogShowsWhenTheForegroundWindowDoesNotAnswer)
+{
+    const std::string show = MakeShow();
+    UniqueKernelHandle shown(::CreateEventA(nullptr, TRUE, FALSE, nullptr)), done(::CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    // A window of another thread takes the foreground and then handles no message until the end.
+    std::thread stuck([&] {
+        WNDCLASSA windowClass{};
+        windowClass.lpfnWndProc = ::DefWindowProcA;
+        windowClass.hInstance = ::GetModuleHandleA(nullptr);
+        windowClass.lpszClassName = "StuckWindow";
+        ::RegisterClassA(&windowClass);
+        const HWND window = ::CreateWindowExA(0, "StuckWindow", "stuck", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200,
+                                              100, nullptr, nullptr, windowClass.hInstance, nullptr);
+        ::SetForegroundWindow(window);
+        ::SetEvent(shown.get());
+        ::WaitForSingleObject(done.get(), INFINITE);
+        ::DestroyWindow(window);
+    });
+    ::WaitForSingleObject(shown.get(), INFINITE);
+    const int result = RunShow("\"" + show + "\" /c", 30000);
+    ::SetEvent(done.get());
+    stuck.join();
+    EXPECT_EQ(0, result) << "the dialog showed and was closed";
 }
 
 TEST_F(PlayerStart, SecondFullScreenInstanceEndsAtOnce)
