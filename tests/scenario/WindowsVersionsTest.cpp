@@ -53,12 +53,10 @@ class WindowsVersions : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        // The players started from here load MPR.DLL from their own folder, the stand-in's, not Wine's.
-        const DWORD size = ::GetEnvironmentVariableA("WINEDLLOVERRIDES", nullptr, 0);
-        std::string overrides(size, '\0');
-        ::GetEnvironmentVariableA("WINEDLLOVERRIDES", &overrides[0], size);
-        overrides.resize(size > 0 ? size - 1 : 0);
-        ::SetEnvironmentVariableA("WINEDLLOVERRIDES", (overrides + (overrides.empty() ? "" : ";") + "mpr=n,b").c_str());
+        // The players started from here load MPR.DLL from their own folder, the stand-in's, not
+        // Wine's: a load order that Wine reads for the program's name when the program starts.
+        WriteString(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\show.scr\\DllOverrides", "mpr",
+                    "native,builtin");
     }
 
     void SetUp() override
