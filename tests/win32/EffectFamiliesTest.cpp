@@ -172,6 +172,40 @@ TEST_P(MovePause, ComesOnceWhenTheFirstHalfHasArrived)
 
 INSTANTIATE_TEST_SUITE_P(Numbered, MovePause, ::testing::ValuesIn(kNumberedMoves));
 
+// The part that arrives first, along the motion and counted from the top (left) edge, at a size of
+// 21 along it: the halves split at 10 from the top (left) edge, and the strips, 2 thick, are laid
+// from there, whichever edge the motion enters at.
+struct FirstArrival {
+    int index;
+    bool columns;
+    int from, to;
+};
+const FirstArrival kFirstArrivals[] = {{60, false, 0, 10}, {83, false, 10, 21}, {85, false, 0, 10}, {64, false, 20, 21},
+                                       {87, false, 0, 2},  {70, true, 10, 21},  {72, true, 0, 10},  {74, true, 0, 2}};
+
+TEST(NumberedMoves, SplitThePictureCountingFromTheTopOrLeftEdge)
+{
+    for (const FirstArrival& a : kFirstArrivals) {
+        SCOPED_TRACE(a.index);
+        const int w = a.columns ? 21 : 6, h = a.columns ? 6 : 21;
+        const auto inPart = [&](int x, int y) { return (a.columns ? x : y) >= a.from && (a.columns ? x : y) < a.to; };
+        Stage stage(w, h);
+        WatchingPacer pacer;
+        int arrivals = 0;
+        pacer.onFrame = [&](int) {
+            for (int y = 0; y < h; ++y)
+                for (int x = 0; x < w; ++x)
+                    if (inPart(x, y) && !stage.TargetShown(x, y)) return;
+            if (arrivals++) return;
+            for (int y = 0; y < h; ++y)
+                for (int x = 0; x < w; ++x)
+                    EXPECT_TRUE(inPart(x, y) || stage.StartShown(x, y)) << x << ", " << y;
+        };
+        stage.Run(a.index, pacer);
+        EXPECT_GT(arrivals, 0);
+    }
+}
+
 // Every frame's picture in motion coordinates: 0 for the start picture, 1 + the target pixel's own
 // position (u, v) otherwise.
 std::vector<std::vector<int>> Frames(int index, char heading, int width, int height)
@@ -206,15 +240,17 @@ const TurnedPair kTurnedPairs[] = {{69, 82, 'L', 'U'}, {76, 82, 'R', 'U'}, {75, 
 
 class TurnedMoves : public ::testing::TestWithParam<TurnedPair> {};
 
-// Two members of one motion at one step show the same frames, turned.
+// Two members of one motion at one step show the same frames, turned. The size along the motion is
+// even and a multiple of the strips' thickness (42 / 20 + 1): the halves and the strips are laid from
+// the top (left) edge, which turns into the entry edge for some headings and the far edge for others.
 TEST_P(TurnedMoves, ShowTheSameFrames)
 {
     const TurnedPair pair = GetParam();
     const auto size = [](char heading, int along, int across) {
         return heading == 'D' || heading == 'U' ? std::pair{across, along} : std::pair{along, across};
     };
-    const auto [w1, h1] = size(pair.firstHeading, 41, 23);
-    const auto [w2, h2] = size(pair.secondHeading, 41, 23);
+    const auto [w1, h1] = size(pair.firstHeading, 42, 23);
+    const auto [w2, h2] = size(pair.secondHeading, 42, 23);
     const auto first = Frames(pair.first, pair.firstHeading, w1, h1);
     EXPECT_EQ(first, Frames(pair.second, pair.secondHeading, w2, h2));
     ASSERT_GT(first.size(), 5u);

@@ -6,6 +6,8 @@
 #include "../TransitionEffects.h"
 
 #include <algorithm>
+#include <tuple>
+#include <utility>
 
 namespace {
 
@@ -52,12 +54,17 @@ void CTransitionEffects::MoveHalves(bool columns)
 }
 
 // The numbered patterns: the picture split at half its size along the motion into the entry half
-// (next to the entry edge) and the far half.
+// (next to the entry edge) and the far half. The split, and the strips of pattern 5, are laid from
+// the top (left) edge whichever edge the motion enters at, so at an odd size the bottom (right)
+// part is the longer one.
 void CTransitionEffects::MovePattern(int pattern, Heading heading, int stepValue, int pause)
 {
     StepOverride stepOverride(*this, stepValue);
     const bool rows = heading == Heading::Down || heading == Heading::Up;
-    const int size = rows ? targetHeight : targetWidth, half = size / 2;
+    const bool entersAtEnd = heading == Heading::Up || heading == Heading::Left;  // at the bottom (right) edge
+    const int size = rows ? targetHeight : targetWidth;
+    // Lengths below are counted from the entry edge.
+    const int half = entersAtEnd ? size - size / 2 : size / 2;
     const RECT whole = Across(heading, 0, size);
     const RECT entryHalf = Across(heading, 0, half), farHalf = Across(heading, half, size);
 
@@ -86,9 +93,11 @@ void CTransitionEffects::MovePattern(int pattern, Heading heading, int stepValue
             break;
         default: {  // strips, the one nearest the far edge first, each travelling to its place
             const int thickness = size / kStrips + 1;
-            for (int k = kStrips - 1; k >= 0; --k) {
-                const int from = k * thickness, to = std::min((k + 1) * thickness, size);
+            for (int n = 0; n < kStrips; ++n) {
+                const int k = entersAtEnd ? n : kStrips - 1 - n;  // counted from the top (left) edge
+                int from = k * thickness, to = std::min(from + thickness, size);
                 if (from >= to) continue;  // strips past the picture's end
+                if (entersAtEnd) std::tie(from, to) = std::pair(size - to, size - from);
                 if (!slide(Across(heading, from, to), whole, -to, to)) break;
             }
             break;
