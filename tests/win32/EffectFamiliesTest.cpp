@@ -36,10 +36,12 @@ public:
         delays.push_back(delay);
         return true;
     }
+    int DroppedLag() const override { return droppedLag; }
     std::function<void(int delay)> onFrame;
     int stopAt = 0;
     int calls = 0;
     std::vector<int> delays;
+    int droppedLag = 0;  // what a test says the change fell behind
 };
 
 LRESULT CALLBACK StageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -171,6 +173,25 @@ TEST_P(MovePause, ComesOnceWhenTheFirstHalfHasArrived)
 }
 
 INSTANTIATE_TEST_SUITE_P(Numbered, MovePause, ::testing::ValuesIn(kNumberedMoves));
+
+// A slide that fell behind its frames' delays shortens the pause after it by as much, down to none.
+TEST(MovePause, LosesWhatTheSlideBeforeItFellBehind)
+{
+    const struct {
+        int index, lagPerFrame, slideFrames, pause;
+    } cases[] = {{60, 10, 13, 1000 - 13 * 10}, {78, 100, 9, 0}};  // 11 rows at step 1; 15 columns at step 2
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.index);
+        Stage stage(30, 22);
+        WatchingPacer pacer;
+        pacer.onFrame = [&](int) { pacer.droppedLag += c.lagPerFrame; };
+        stage.Run(c.index, pacer);
+        ASSERT_GT(pacer.delays.size(), static_cast<std::size_t>(c.slideFrames));
+        EXPECT_EQ(std::vector<int>(c.slideFrames, 2),
+                  std::vector<int>(pacer.delays.begin(), pacer.delays.begin() + c.slideFrames));
+        EXPECT_EQ(c.pause, pacer.delays[c.slideFrames]);
+    }
+}
 
 // The part that arrives first, along the motion and counted from the top (left) edge, at a size of
 // 21 along it: the halves split at 10 from the top (left) edge, and the strips, 2 thick, are laid

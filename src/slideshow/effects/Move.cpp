@@ -3,6 +3,7 @@
 // where the motion starts); Across turns them to the member's heading, so "Move left 3" is
 // "Move up 3" turned. Each frame draws only the parts that moved, and puts the start picture back
 // behind a part that passes through.
+#include "../FramePacer.h"
 #include "../TransitionEffects.h"
 
 #include <algorithm>
@@ -60,6 +61,7 @@ void CTransitionEffects::MoveHalves(bool columns)
 void CTransitionEffects::MovePattern(int pattern, Heading heading, int stepValue, int pause)
 {
     StepOverride stepOverride(*this, stepValue);
+    const int lagBefore = pacer.DroppedLag();
     const bool rows = heading == Heading::Down || heading == Heading::Up;
     const bool entersAtEnd = heading == Heading::Up || heading == Heading::Left;  // at the bottom (right) edge
     const int size = rows ? targetHeight : targetWidth;
@@ -73,7 +75,11 @@ void CTransitionEffects::MovePattern(int pattern, Heading heading, int stepValue
         std::vector<Slide> slides{{piece, clip, Along(heading, from)}};
         return RunSlides(slides, LimitFor(length), false, kMoveDelay);
     };
-    const auto pauseOnce = [&] { return pause <= 0 || EndFrame(pause); };
+    // The pause ends when it would have, had the slide before it kept to its frames' delays: the
+    // time the slide fell behind and the pacer dropped is taken off (the pacer makes up the rest).
+    const auto pauseOnce = [&] {
+        return pause <= 0 || EndFrame(std::max(0, pause - (pacer.DroppedLag() - lagBefore)));
+    };
 
     switch (pattern) {
         case 1:  // entry half in; pause; the far half emerges from the middle line towards the far edge
