@@ -94,7 +94,7 @@ std::string CSoundTable::CopyToTemp(const std::string& storedName, std::string& 
     RemoveCopy(current);
     const auto target = ContainedPath(temp, storedName);
     if (!target) {
-        FILE_LOG("track \"%s\" refused: its name leaves the temporary folder", storedName.c_str());
+        FILE_LOG("track \"%s\" refused: its name leaves the temporary folder or names a device", storedName.c_str());
         return {};
     }
     const auto folderEnd = target->find_last_of("\\/");
