@@ -89,6 +89,7 @@ public:
         delays += std::max(delay, 0);
         return sleeping.EndFrame(delay);
     }
+    int DroppedLag() const override { return sleeping.DroppedLag(); }
     int frames = 0;
     double delays = 0;
 

@@ -37,6 +37,7 @@ bool SleepingFramePacer::EndFrame(int delayMilliseconds)
         ::Sleep(static_cast<DWORD>(due - now + 0.5));
         if (finer) ::timeEndPeriod(1);
     } else if (now - due > 250) {
+        dropped += now - due;
         due = now;
     }
     return true;
@@ -47,8 +48,15 @@ bool RestingFramePacer::EndFrame(int delayMilliseconds)
     return inner.EndFrame(delayMilliseconds) && WaitWhileResting();
 }
 
+int RestingFramePacer::DroppedLag() const
+{
+    const int lag = inner.DroppedLag() - static_cast<int>(rested);
+    return lag > 0 ? lag : 0;
+}
+
 bool RestingFramePacer::WaitWhileResting()
 {
+    const DWORD began = ::GetTickCount();
     while (!stopFlag.load() && resting) {  // the flag first: a stopped change may outlive its player
         // The pump leaves a quit and the forms' releases to the outer loop: a window is closing,
         // so the wait ends rather than wake for them again and again.
@@ -59,5 +67,6 @@ bool RestingFramePacer::WaitWhileResting()
         ::MsgWaitForMultipleObjectsEx(0, nullptr, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
         Application.ProcessMessages();
     }
+    rested += ::GetTickCount() - began;
     return !stopFlag.load();
 }

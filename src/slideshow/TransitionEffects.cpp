@@ -587,15 +587,14 @@ void CTransitionEffects::StretchInto(int x, int y, int width, int height)
     ::UnionRect(&pending, &pending, &drawn);
 }
 
-void CTransitionEffects::RevealRegion(HRGN region)
+bool CTransitionEffects::RevealRegion(HRGN region)
 {
     UniqueRegion picture(::CreateRectRgn(0, 0, targetWidth, targetHeight));
-    if (!region || !picture) return;
+    if (!region || !picture || ::CombineRgn(picture.get(), picture.get(), region, RGN_AND) == ERROR) return false;
     FlushFrame();
-    ::CombineRgn(picture.get(), picture.get(), region, RGN_AND);
     ::OffsetRgn(picture.get(), left, top);
     RECT box;
-    if (::GetRgnBox(picture.get(), &box) == NULLREGION) return;
+    if (::GetRgnBox(picture.get(), &box) == NULLREGION) return true;
     for (HDC dc : {screenDC, backBuffer->dc->Handle()}) {
         ::SelectClipRgn(dc, picture.get());  // the DC keeps its own copy
         ::BitBlt(dc, box.left, box.top, box.right - box.left, box.bottom - box.top, targetPicture->dc->Handle(),
@@ -603,6 +602,14 @@ void CTransitionEffects::RevealRegion(HRGN region)
         ::SelectClipRgn(dc, nullptr);
     }
     ::GdiFlush();  // the next rectangles are copied pixel by pixel
+    return true;
+}
+
+void CTransitionEffects::RevealGrowing(int frames, int delay, const ShapeOfFrame& shape, bool skipFailedFrames)
+{
+    const auto draw = [this](HRGN added) { return RevealRegion(added); };
+    const auto endFrame = [this, delay] { return EndFrame(delay); };
+    RevealGrowingShape(frames, shape, draw, endFrame, skipFailedFrames);
 }
 
 void CTransitionEffects::FlushFrame()

@@ -8,6 +8,8 @@
 //   engine.Show();
 #pragma once
 
+#include "effects/GrowingShape.h"
+
 #include <windows.h>
 
 #include <cstdint>
@@ -72,8 +74,12 @@ private:
     // mirrors the window, so the window shows what a copy per rectangle would show, for one call.
     void Reveal(int x, int y, int width, int height);
     // The target inside a region given in target coordinates, cut to the target's rectangle;
-    // drawn to both surfaces through the region at once.
-    void RevealRegion(HRGN region);
+    // drawn to both surfaces through the region at once. False when the cut could not be made.
+    bool RevealRegion(HRGN region);
+    // The region effects whose shown part only grows (GrowingShape.h): frame k shows shape(k) of
+    // the target, each frame ended with `delay`. The elliptic effects skip a frame whose shape
+    // cannot be made (no delay); the others still end it.
+    void RevealGrowing(int frames, int delay, const ShapeOfFrame& shape, bool skipFailedFrames = false);
     // The target resampled (nearest pixel) into a rectangle of the target's place; reaches the
     // window with the frame.
     void StretchInto(int x, int y, int width, int height);

@@ -1,6 +1,5 @@
 // Diamond: a diamond of the picture's proportions grows from the centre, or the picture appears
-// outside a diamond that shrinks to the centre. The shown part only grows, so each frame draws
-// the ring it adds.
+// outside a diamond that shrinks to the centre.
 #include "../TransitionEffects.h"
 #include "Regions.h"
 
@@ -11,18 +10,9 @@ void CTransitionEffects::Diamond(bool toCenter)
         const int c = static_cast<int>(static_cast<double>(i) * h / w);
         return PolygonRegion({{cx - i, cy}, {cx, cy + c}, {cx + i, cy}, {cx, cy - c}});
     };
-    if (!toCenter) {
-        for (int i = 0; i < w; ++i) {
-            UniqueRegion ring = i == 0 ? diamond(i) : Minus(diamond(i), diamond(i - 1));
-            if (ring) RevealRegion(ring.get());
-            if (!EndFrame(2)) break;
-        }
-    } else {
-        for (int i = w; i >= 0; --i) {
-            UniqueRegion ring = i == w ? Outside(diamond(i), w, h) : Minus(diamond(i + 1), diamond(i));
-            if (ring) RevealRegion(ring.get());
-            if (!EndFrame(2)) break;
-        }
-    }
+    if (toCenter)  // half-width w down to 0
+        RevealGrowing(w + 1, 2, [&](int k) { return Outside(diamond(w - k), w, h); });
+    else
+        RevealGrowing(w, 2, diamond);
     FinalCopy();
 }

@@ -1,7 +1,6 @@
 // Ellipse: an ellipse of the picture's proportions grows from the centre, or the picture appears
 // outside one that shrinks to the centre; "Ellipse(Random)" grows a circle from a point of the
-// picture. The shown part only grows, so each frame draws the ring it adds. A frame whose region
-// cannot be made is skipped: nothing drawn, no delay.
+// picture. A frame whose region cannot be made is skipped: nothing drawn, no delay.
 #include "../TransitionEffects.h"
 #include "Regions.h"
 
@@ -29,26 +28,16 @@ void CTransitionEffects::EllipseFromCenter()
 {
     const int w = targetWidth, h = targetHeight;
     const int last = static_cast<int>(std::sqrt(static_cast<double>(w / 2) * (w / 2) + (h / 2) * (h / 2))) + 1;
-    for (int i = 1; i <= last; ++i) {
-        UniqueRegion ring = Minus(CentredEllipse(i, w / 2, h / 2, w, h), CentredEllipse(i - 1, w / 2, h / 2, w, h));
-        if (!ring) continue;
-        RevealRegion(ring.get());
-        if (!EndFrame(2)) break;
-    }
+    const auto ellipse = [&](int k) { return CentredEllipse(k + 1, w / 2, h / 2, w, h); };
+    RevealGrowing(last, 2, ellipse, true);
     FinalCopy();
 }
 
 void CTransitionEffects::EllipseToCenter()
 {
     const int w = targetWidth, h = targetHeight, first = w < h ? w / 2 : h / 2;
-    for (int i = first; i >= 0; --i) {
-        UniqueRegion ring =
-            i == first ? Outside(CentredEllipse(i, w / 2, h / 2, w, h), w, h)
-                       : Minus(CentredEllipse(i + 1, w / 2, h / 2, w, h), CentredEllipse(i, w / 2, h / 2, w, h));
-        if (!ring) continue;
-        RevealRegion(ring.get());
-        if (!EndFrame(2)) break;
-    }
+    const auto outside = [&](int k) { return Outside(CentredEllipse(first - k, w / 2, h / 2, w, h), w, h); };
+    RevealGrowing(first + 1, 2, outside, true);
     FinalCopy();
 }
 
@@ -58,11 +47,7 @@ void CTransitionEffects::EllipseRandom(int centreX, int centreY)
 {
     const int w = targetWidth, h = targetHeight;
     const int last = static_cast<int>(std::sqrt(static_cast<double>(w) * w + static_cast<double>(h) * h)) - 1;
-    for (int i = 1; i <= last; ++i) {
-        UniqueRegion ring = Minus(Circle(i, centreX, centreY), Circle(i - 1, centreX, centreY));
-        if (!ring) continue;
-        RevealRegion(ring.get());
-        if (!EndFrame(2)) break;
-    }
+    const auto circle = [&](int k) { return Circle(k + 1, centreX, centreY); };
+    RevealGrowing(last, 2, circle, true);
     FinalCopy();
 }

@@ -3,9 +3,12 @@
 // where the motion starts); Across turns them to the member's heading, so "Move left 3" is
 // "Move up 3" turned. Each frame draws only the parts that moved, and puts the start picture back
 // behind a part that passes through.
+#include "../FramePacer.h"
 #include "../TransitionEffects.h"
 
 #include <algorithm>
+#include <tuple>
+#include <utility>
 
 namespace {
 
@@ -52,12 +55,18 @@ void CTransitionEffects::MoveHalves(bool columns)
 }
 
 // The numbered patterns: the picture split at half its size along the motion into the entry half
-// (next to the entry edge) and the far half.
+// (next to the entry edge) and the far half. The split, and the strips of pattern 5, are laid from
+// the top (left) edge whichever edge the motion enters at, so at an odd size the bottom (right)
+// part is the longer one.
 void CTransitionEffects::MovePattern(int pattern, Heading heading, int stepValue, int pause)
 {
     StepOverride stepOverride(*this, stepValue);
+    const int lagBefore = pacer.DroppedLag();
     const bool rows = heading == Heading::Down || heading == Heading::Up;
-    const int size = rows ? targetHeight : targetWidth, half = size / 2;
+    const bool entersAtEnd = heading == Heading::Up || heading == Heading::Left;  // at the bottom (right) edge
+    const int size = rows ? targetHeight : targetWidth;
+    // Lengths below are counted from the entry edge.
+    const int half = entersAtEnd ? size - size / 2 : size / 2;
     const RECT whole = Across(heading, 0, size);
     const RECT entryHalf = Across(heading, 0, half), farHalf = Across(heading, half, size);
 
@@ -66,7 +75,11 @@ void CTransitionEffects::MovePattern(int pattern, Heading heading, int stepValue
         std::vector<Slide> slides{{piece, clip, Along(heading, from)}};
         return RunSlides(slides, LimitFor(length), false, kMoveDelay);
     };
-    const auto pauseOnce = [&] { return pause <= 0 || EndFrame(pause); };
+    // The pause ends when it would have, had the slide before it kept to its frames' delays: the
+    // time the slide fell behind and the pacer dropped is taken off (the pacer makes up the rest).
+    const auto pauseOnce = [&] {
+        return pause <= 0 || EndFrame(std::max(0, pause - (pacer.DroppedLag() - lagBefore)));
+    };
 
     switch (pattern) {
         case 1:  // entry half in; pause; the far half emerges from the middle line towards the far edge
@@ -86,9 +99,11 @@ void CTransitionEffects::MovePattern(int pattern, Heading heading, int stepValue
             break;
         default: {  // strips, the one nearest the far edge first, each travelling to its place
             const int thickness = size / kStrips + 1;
-            for (int k = kStrips - 1; k >= 0; --k) {
-                const int from = k * thickness, to = std::min((k + 1) * thickness, size);
+            for (int n = 0; n < kStrips; ++n) {
+                const int k = entersAtEnd ? n : kStrips - 1 - n;  // counted from the top (left) edge
+                int from = k * thickness, to = std::min(from + thickness, size);
                 if (from >= to) continue;  // strips past the picture's end
+                if (entersAtEnd) std::tie(from, to) = std::pair(size - to, size - from);
                 if (!slide(Across(heading, from, to), whole, -to, to)) break;
             }
             break;

@@ -38,13 +38,8 @@ void CTransitionEffects::MultiBox(bool toCenter)
             shown = boxes;
             if (!EndFrame(2)) break;
         }
-    } else {
-        for (int e = a; e >= 1; --e) {
-            UniqueRegion added = e == a ? Outside(RectanglesRegion(Boxes(e, w, h)), w, h)
-                                        : Minus(RectanglesRegion(Boxes(e + 1, w, h)), RectanglesRegion(Boxes(e, w, h)));
-            if (added) RevealRegion(added.get());
-            if (!EndFrame(2)) break;
-        }
+    } else {  // half-width a down to 1
+        RevealGrowing(a, 2, [&](int k) { return Outside(RectanglesRegion(Boxes(a - k, w, h)), w, h); });
     }
     FinalCopy();
 }

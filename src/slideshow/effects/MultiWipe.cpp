@@ -23,11 +23,6 @@ void CTransitionEffects::MultiWipe(bool rightCorner, bool bottomCorner)
             }
         return PolygonsRegion(points, std::vector<INT>(100, 3));
     };
-    // The triangles only grow: each frame draws what they add.
-    for (int t = 0; t < 2 * cellWidth; t += 2) {
-        UniqueRegion added = t == 0 ? triangles(t) : Minus(triangles(t), triangles(t - 2));
-        if (added) RevealRegion(added.get());
-        if (!EndFrame(1)) break;
-    }
+    RevealGrowing(cellWidth, 1, [&](int k) { return triangles(2 * k); });  // t = 0, 2, ... below 2 cellWidth
     FinalCopy();
 }

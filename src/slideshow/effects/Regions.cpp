@@ -46,10 +46,3 @@ UniqueRegion Outside(UniqueRegion shape, int width, int height)
     ::CombineRgn(rest.get(), rest.get(), shape.get(), RGN_DIFF);
     return rest;
 }
-
-UniqueRegion Minus(UniqueRegion now, UniqueRegion before)
-{
-    if (!now || !before) return UniqueRegion();
-    ::CombineRgn(now.get(), now.get(), before.get(), RGN_DIFF);
-    return now;
-}

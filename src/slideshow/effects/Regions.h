@@ -20,6 +20,3 @@ UniqueRegion PolygonsRegion(const std::vector<POINT>& points, const std::vector<
 UniqueRegion RectanglesRegion(const std::vector<RECT>& rects);
 // The rectangle 0, 0, width, height minus the shape; null when either region is missing.
 UniqueRegion Outside(UniqueRegion shape, int width, int height);
-// What `now` covers beyond `before`: a growing shape's ring, for effects whose shown part only
-// grows. Null when either region is missing.
-UniqueRegion Minus(UniqueRegion now, UniqueRegion before);

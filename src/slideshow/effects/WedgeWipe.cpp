@@ -1,6 +1,5 @@
 // Wedge wipe: a wedge with its point at the centre opens at one edge, its arms sweep down the
 // side edges, and what is left of the start picture closes to a wedge at the opposite edge.
-// The shown part only grows, so each frame draws what its figure adds to the last one's.
 #include "../TransitionEffects.h"
 #include "Regions.h"
 
@@ -33,14 +32,11 @@ void CTransitionEffects::WedgeWipe(bool sideways, bool fromFarEdge)
         }
     };
 
-    std::vector<POINT> before;
+    // One figure per frame, through the three phases.
+    std::vector<std::vector<POINT>> figures;
     int phase = 0, c = 1;
     for (bool last = false; !last;) {
-        const std::vector<POINT> now = place(figure(phase, c));
-        UniqueRegion added = before.empty() ? PolygonRegion(now) : Minus(PolygonRegion(now), PolygonRegion(before));
-        if (added) RevealRegion(added.get());
-        before = now;
-
+        figures.push_back(place(figure(phase, c)));
         c += phase == 2 ? -step : step;
         if (phase == 0 && c > cx) {
             phase = 1, c = 0;
@@ -49,7 +45,7 @@ void CTransitionEffects::WedgeWipe(bool sideways, bool fromFarEdge)
         } else if (phase == 2 && c < 0) {
             last = true;
         }
-        if (!EndFrame(2)) break;
     }
+    RevealGrowing(static_cast<int>(figures.size()), 2, [&](int k) { return PolygonRegion(figures[k]); });
     FinalCopy();
 }

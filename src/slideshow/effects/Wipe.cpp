@@ -1,6 +1,6 @@
 // Wipe: right triangles of the picture's proportions grow from corners (their hypotenuse
 // sweeping across the picture), or the picture appears outside two triangles that shrink into
-// opposite corners. The shown part only grows, so each frame draws what it adds.
+// opposite corners.
 #include "../TransitionEffects.h"
 #include "Regions.h"
 
@@ -36,6 +36,12 @@ std::vector<Corner> Pair(bool topRightPair)
     return {{false, false}, {true, true}};
 }
 
+// The frames of a leg running 0, step, 2 step, ... while below `length`.
+int FramesBelow(int length, int step)
+{
+    return (length + step - 1) / step;
+}
+
 }  // namespace
 
 void CTransitionEffects::WipeFromCorner(bool rightCorner, bool bottomCorner)
@@ -43,12 +49,7 @@ void CTransitionEffects::WipeFromCorner(bool rightCorner, bool bottomCorner)
     StepOverride stepOverride(*this, 2);
     const int w = targetWidth, h = targetHeight;
     const std::vector<Corner> corner{{rightCorner, bottomCorner}};
-    for (int b = 0; b < 2 * w; b += step) {
-        UniqueRegion added =
-            b == 0 ? Triangles(corner, b, w, h) : Minus(Triangles(corner, b, w, h), Triangles(corner, b - step, w, h));
-        if (added) RevealRegion(added.get());
-        if (!EndFrame(2)) break;
-    }
+    RevealGrowing(FramesBelow(2 * w, step), 2, [&](int k) { return Triangles(corner, k * step, w, h); });
     FinalCopy();
 }
 
@@ -57,12 +58,7 @@ void CTransitionEffects::WipeFromCorners(bool topRightPair)
     StepOverride stepOverride(*this, 2);
     const int w = targetWidth, h = targetHeight;
     const std::vector<Corner> corners = Pair(topRightPair);
-    for (int b = 0; b < w; b += step) {
-        UniqueRegion added = b == 0 ? Triangles(corners, b, w, h)
-                                    : Minus(Triangles(corners, b, w, h), Triangles(corners, b - step, w, h));
-        if (added) RevealRegion(added.get());
-        if (!EndFrame(2)) break;
-    }
+    RevealGrowing(FramesBelow(w, step), 2, [&](int k) { return Triangles(corners, k * step, w, h); });
     FinalCopy();
 }
 
@@ -71,11 +67,8 @@ void CTransitionEffects::WipeToCorners(bool topRightPair)
     StepOverride stepOverride(*this, 2);
     const int w = targetWidth, h = targetHeight;
     const std::vector<Corner> corners = Pair(topRightPair);
-    for (int b = w; b > 0; b -= step) {
-        UniqueRegion added = b == w ? Outside(Triangles(corners, b, w, h), w, h)
-                                    : Minus(Triangles(corners, b + step, w, h), Triangles(corners, b, w, h));
-        if (added) RevealRegion(added.get());
-        if (!EndFrame(2)) break;
-    }
+    // The legs run from w down by the step while above 0.
+    const auto outside = [&](int k) { return Outside(Triangles(corners, w - k * step, w, h), w, h); };
+    RevealGrowing(FramesBelow(w, step), 2, outside);
     FinalCopy();
 }
