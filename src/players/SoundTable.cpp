@@ -11,6 +11,9 @@
 
 namespace {
 constexpr std::int32_t kBackgroundTrack = 1;
+// The sub-folders of the temporary folder for the copies of each kind.
+constexpr char kMusicFolder[] = "veskmusic";
+constexpr char kBoundFolder[] = "vesksound";
 
 std::string FolderOf(const std::string& path)
 {
@@ -63,7 +66,7 @@ std::string CSoundTable::NextTrack(const std::string& path, bool random, bool lo
 
     const std::string name = musicTable.ReadText("name");
     if (!embedded) return SeparateFile(name, path, beside);
-    return CopyToTemp(name, currentMusicFile);
+    return CopyToTemp(name, kMusicFolder, currentMusicFile);
 }
 
 std::string CSoundTable::TrackByName(const std::string& name, const std::string& path, bool embedded, bool beside)
@@ -79,7 +82,7 @@ std::string CSoundTable::TrackByName(const std::string& name, const std::string&
 
     const std::string stored = musicTable.ReadText("name");
     if (!embedded) return SeparateFile(LowerCase(stored), path, beside);
-    return CopyToTemp(stored, currentBoundFile);
+    return CopyToTemp(stored, kBoundFolder, currentBoundFile);
 }
 
 std::string CSoundTable::SeparateFile(const std::string& storedName, const std::string& path, bool beside) const
@@ -89,10 +92,14 @@ std::string CSoundTable::SeparateFile(const std::string& storedName, const std::
     return file;
 }
 
-std::string CSoundTable::CopyToTemp(const std::string& storedName, std::string& current)
+std::string CSoundTable::CopyToTemp(const std::string& storedName, const char* kindFolder, std::string& current)
 {
     RemoveCopy(current);
-    const auto target = ContainedPath(temp, storedName);
+    if (temp.empty()) {
+        FILE_LOG("track \"%s\" not copied: there is no temporary folder", storedName.c_str());
+        return {};
+    }
+    const auto target = ContainedPath(temp + kindFolder + PathSeparator(), storedName);
     if (!target) {
         FILE_LOG("track \"%s\" refused: its name leaves the temporary folder", storedName.c_str());
         return {};

@@ -1,6 +1,8 @@
 // The show's music: the package's "music" table, the choice of the next background track (in
 // order or at random, once or in a loop) and the look-up of an item's own sound by name. Tracks
-// stored in the package are copied into the temporary folder, one of each kind at a time.
+// stored in the package are copied into the temporary folder, one of each kind at a time, each kind
+// in a sub-folder of its own: a background track and an item's sound of the same stored name are
+// two files, so neither player can overwrite or delete the file that the other has open.
 //
 //   CSoundTable music(db, TempFolder());
 //   music.Open();
@@ -58,9 +60,9 @@ public:
 
 private:
     std::string SeparateFile(const std::string& storedName, const std::string& path, bool beside) const;
-    // Copies the current record's track to the temporary folder under `storedName`, replacing
-    // `current`; empty (and logged) when it cannot be written whole.
-    std::string CopyToTemp(const std::string& storedName, std::string& current);
+    // Copies the current record's track under `storedName` into the kind's sub-folder `kindFolder`
+    // of the temporary folder, replacing `current`; empty (and logged) when it cannot be written whole.
+    std::string CopyToTemp(const std::string& storedName, const char* kindFolder, std::string& current);
     static void RemoveCopy(std::string& file);
 
     const CMyXMLDb& database;
