@@ -6,6 +6,7 @@
 #include "../platform/Stream.h"
 #include "../settings/Media.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <ctime>
 
@@ -120,6 +121,17 @@ std::string CSoundTable::CopyToTemp(const std::string& storedName, const char* k
 
 void CSoundTable::RemoveCopy(std::string& file)
 {
-    if (!file.empty() && FileExists(file)) RemoveFile(file);
-    if (!FileExists(file)) file.clear();
+    if (file.empty()) return;
+    const bool gone = !FileExists(file) || RemoveFile(file);
+    if (!gone && std::find(undeleted.begin(), undeleted.end(), file) == undeleted.end()) undeleted.push_back(file);
+    file.clear();
+}
+
+void CSoundTable::RemoveCopies()
+{
+    RemoveCopy(currentMusicFile);
+    RemoveCopy(currentBoundFile);
+    for (const std::string& file : undeleted)
+        if (FileExists(file) && !RemoveFile(file)) FILE_LOG("track copy %s could not be removed", file.c_str());
+    undeleted.clear();
 }

@@ -52,18 +52,23 @@ public:
     // Delete the copy of the last background track or item sound, once it is no longer played.
     void RemoveMusicFile() { RemoveCopy(currentMusicFile); }
     void RemoveBoundFile() { RemoveCopy(currentBoundFile); }
+    // Deletes every copy still in the temporary folder, those whose earlier removal failed too;
+    // called at exit, once both players have closed their tracks.
+    void RemoveCopies();
 
     std::int32_t position = -1;      // in `list`, of the current background track
     std::vector<std::int32_t> list;  // record indices of the background tracks
     std::string currentMusicFile;    // copies written into the temporary folder
     std::string currentBoundFile;
+    std::vector<std::string> undeleted;  // earlier copies that could not be deleted when replaced
 
 private:
     std::string SeparateFile(const std::string& storedName, const std::string& path, bool beside) const;
     // Copies the current record's track under `storedName` into the kind's sub-folder `kindFolder`
     // of the temporary folder, replacing `current`; empty (and logged) when it cannot be written whole.
     std::string CopyToTemp(const std::string& storedName, const char* kindFolder, std::string& current);
-    static void RemoveCopy(std::string& file);
+    // Deletes the copy and forgets it; one that cannot be deleted now is kept for RemoveCopies.
+    void RemoveCopy(std::string& file);
 
     const CMyXMLDb& database;
     std::string temp;
