@@ -452,8 +452,9 @@ bool Tfconfigure::ApplyAndSave()
         ticked[static_cast<std::size_t>(index)] = ListView_GetCheckState(list, index) != 0;
     settings.ownEffectList = EffectListText(ticked);
 
-    settings.Save();
-    return true;
+    if (settings.Save()) return true;
+    ::MessageBoxA(Handle(), "The settings could not be saved.", Application.Title().c_str(), MB_OK | MB_ICONWARNING);
+    return false;
 }
 
 void Tfconfigure::btnokClick()

@@ -15,6 +15,20 @@ bool IsSeparator(char c)
     return c == '\\' || c == '/';
 }
 
+// Whether a path part names a device rather than a file: Windows opens the device for "CON",
+// "nul.txt" or "Com1 .log" in any folder, whatever the extension.
+bool IsDeviceName(std::string_view part)
+{
+    std::string stem(part.substr(0, part.find('.')));
+    while (!stem.empty() && stem.back() == ' ')
+        stem.pop_back();
+    for (char& c : stem)
+        c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+    if (stem == "CON" || stem == "PRN" || stem == "AUX" || stem == "NUL") return true;
+    return stem.size() == 4 && (stem.compare(0, 3, "COM") == 0 || stem.compare(0, 3, "LPT") == 0) && stem[3] >= '1' &&
+           stem[3] <= '9';
+}
+
 // A stream that compares what is written to it with a file's bytes.
 class TCompareStream : public TStream {
 public:
@@ -67,6 +81,7 @@ std::optional<std::string> ContainedPath(const std::string& folder, std::string_
     for (std::size_t at = 0; at <= name.size(); ++at) {
         if (at < name.size() && !IsSeparator(name[at])) continue;
         const std::string_view part = name.substr(start, at - start);
+        if (IsDeviceName(part)) return std::nullopt;
         if (part == "..")
             --depth;
         else if (!part.empty() && part != ".")
@@ -117,7 +132,7 @@ void ExtractRuntimeLibraries(const CMyXMLDb& db)
         const std::string name = libraries.ReadText("name");
         const auto target = ContainedPath(temp, name);
         if (!target) {
-            FILE_LOG("runtime library \"%s\" refused: its name leaves the temporary folder", name.c_str());
+            FILE_LOG("runtime library \"%s\" refused: its name leaves the temporary folder or names a device", name.c_str());
             continue;
         }
         if (!SaveValueToFile(libraries, "libs", *target, true))

@@ -21,7 +21,7 @@ std::string DigitName(std::string_view name);
 
 // The path of the stored name `name` inside `folder` (which ends with a separator), with the name's
 // "\" and "/" as the system's separator; none when the name would leave the folder: an absolute
-// name, a drive, or a ".." that climbs above it.
+// name, a drive, a ".." that climbs above it, or a part that names a device ("CON", "nul.txt").
 std::optional<std::string> ContainedPath(const std::string& folder, std::string_view name);
 
 // Writes the large value `field` of the table's current record as the file `path` (creating its

@@ -102,7 +102,7 @@ std::string CSoundTable::CopyToTemp(const std::string& storedName, const char* k
     }
     const auto target = ContainedPath(temp + kindFolder + PathSeparator(), storedName);
     if (!target) {
-        FILE_LOG("track \"%s\" refused: its name leaves the temporary folder", storedName.c_str());
+        FILE_LOG("track \"%s\" refused: its name leaves the temporary folder or names a device", storedName.c_str());
         return {};
     }
     const auto folderEnd = target->find_last_of("\\/");

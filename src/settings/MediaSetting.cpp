@@ -104,7 +104,7 @@ void CMediaSetting::ExtractAccFiles(const std::string& folder, bool overwrite)
             if (LowerCase(accfileTable.ReadText("name")) != key) continue;
             const auto target = ContainedPath(folder, name);
             if (!target)
-                FILE_LOG("auxiliary file \"%s\" refused: its name leaves the folder", name.c_str());
+                FILE_LOG("auxiliary file \"%s\" refused: its name leaves the folder or names a device", name.c_str());
             else if ((overwrite || !FileExists(*target)) && !SaveValueToFile(accfileTable, "accfile", *target, false))
                 FILE_LOG("auxiliary file \"%s\" could not be written to %s", name.c_str(), target->c_str());
             break;

@@ -37,19 +37,29 @@ void CSaverSettings::Load()
         monitorMode = static_cast<std::int32_t>(mode);
 }
 
-void CSaverSettings::Save()
+bool CSaverSettings::Save()
 {
     UniqueRegKey key;
-    if (::RegCreateKeyExA(HKEY_CURRENT_USER, registryKey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
-                          nullptr, key.put(), nullptr) != ERROR_SUCCESS)
-        return;
+    const LONG opened = ::RegCreateKeyExA(HKEY_CURRENT_USER, registryKey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                          KEY_ALL_ACCESS, nullptr, key.put(), nullptr);
+    if (opened != ERROR_SUCCESS) {
+        FILE_LOG("settings not saved: key %s refused (%ld)", registryKey.c_str(), opened);
+        return false;
+    }
+    bool saved = true;
+    const auto write = [&](const char* name, DWORD type, const void* data, DWORD size) {
+        const LONG result = ::RegSetValueExA(key.get(), name, 0, type, static_cast<const BYTE*>(data), size);
+        if (result == ERROR_SUCCESS) return;
+        FILE_LOG("settings not saved: value \"%s\" refused (%ld)", name, result);
+        saved = false;
+    };
     const SaverOptions::Bytes block = options.ToBytes();
-    ::RegSetValueExA(key.get(), kData, 0, REG_BINARY, block.data(), block.size());
+    write(kData, REG_BINARY, block.data(), static_cast<DWORD>(block.size()));
     // Stored without its terminating zero.
-    ::RegSetValueExA(key.get(), kEffects, 0, REG_EXPAND_SZ, reinterpret_cast<const BYTE*>(ownEffectList.data()),
-                     static_cast<DWORD>(ownEffectList.size()));
+    write(kEffects, REG_EXPAND_SZ, ownEffectList.data(), static_cast<DWORD>(ownEffectList.size()));
     const DWORD mode = static_cast<DWORD>(monitorMode);
-    ::RegSetValueExA(key.get(), kScreenMode, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&mode), sizeof mode);
+    write(kScreenMode, REG_DWORD, &mode, sizeof mode);
+    return saved;
 }
 
 void CSaverSettings::RaiseCloseEvent(const char* name)

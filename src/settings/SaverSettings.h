@@ -4,7 +4,7 @@
 //   settings.SetKey(project.projectName);
 //   settings.Load();                      // missing key or values keep the defaults
 //   settings.options.closeOnKey = 1;
-//   settings.Save();                      // writes "data", "transition effects", "screenmode"
+//   if (!settings.Save()) ...             // writes "data", "transition effects", "screenmode"
 #pragma once
 
 #include "SaverOptions.h"
@@ -21,7 +21,8 @@ public:
 
     void SetKey(const std::string& projectName) { registryKey = SettingsKeyName(projectName); }
     void Load();
-    void Save();
+    // True when every value was written; a refused key or value is logged.
+    bool Save();
 
     // When armed: marks the close request, posts WM_CLOSE to the screen window and logs `name`.
     void RaiseCloseEvent(const char* name);

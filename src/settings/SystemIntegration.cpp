@@ -45,7 +45,8 @@ void DeleteKeyTree(HKEY parent, const std::string& subKey)
             if (::RegOpenKeyExA(key.get(), child.c_str(), 0, KEY_READ, stillThere.put()) == ERROR_SUCCESS) break;
         }
     }
-    ::RegDeleteKeyA(parent, subKey.c_str());
+    const LONG result = ::RegDeleteKeyA(parent, subKey.c_str());
+    if (result != ERROR_SUCCESS) FILE_LOG("registry key %s not deleted (%ld)", subKey.c_str(), result);
 }
 }  // namespace
 
@@ -71,17 +72,20 @@ void SetAsDefaultScreensaver(const std::string& path)
                    [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
     if (IsWindowsNT()) {
         UniqueRegKey key;
-        if (::RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, nullptr, REG_OPTION_NON_VOLATILE,
-                              KEY_ALL_ACCESS, nullptr, key.put(), nullptr) != ERROR_SUCCESS)
-            return;
-        ::RegSetValueExA(key.get(), kDefaultValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.data()),
-                         static_cast<DWORD>(value.size()));
+        LONG result = ::RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                        KEY_ALL_ACCESS, nullptr, key.put(), nullptr);
+        if (result == ERROR_SUCCESS)
+            result = ::RegSetValueExA(key.get(), kDefaultValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.data()),
+                                      static_cast<DWORD>(value.size()));
+        if (result != ERROR_SUCCESS) FILE_LOG("default screensaver not set: the registry refused it (%ld)", result);
+        if (!key) return;
     } else {
         char folder[MAX_PATH] = {};
         const UINT n = ::GetWindowsDirectoryA(folder, MAX_PATH);
         std::string ini(folder, n < MAX_PATH ? n : 0);
         if (ini.empty() || ini.back() != '\\') ini += '\\';
-        ::WritePrivateProfileStringA("boot", kDefaultValue, value.c_str(), (ini + "system.ini").c_str());
+        if (!::WritePrivateProfileStringA("boot", kDefaultValue, value.c_str(), (ini + "system.ini").c_str()))
+            FILE_LOG("default screensaver not set: %ssystem.ini refused it (%lu)", ini.c_str(), ::GetLastError());
     }
     ::SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, 1, nullptr, SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
 }

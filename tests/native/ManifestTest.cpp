@@ -198,3 +198,12 @@ TEST_F(ManifestTest, ShowsWithSeparateFilesKeepTheirNamesAndNeedNoFiles)
 }
 
 }  // namespace
+
+TEST_F(ManifestTest, ExtractRefusesAStoredNameThatIsADevice)
+{
+    dir.Write("aux.xml", "bytes of aux.xml");
+    ASSERT_EQ("", Build(R"({"items": [{"file": "a.bmp", "type": "flash", "auxFiles": ["aux.xml"]}]})"));
+    std::ostringstream out, err;
+    EXPECT_EQ(kReportDamaged, ExtractShow(dir.Path("show.scr"), dir.Path("files"), out, err));
+    EXPECT_NE(std::string::npos, err.str().find("\"aux.xml\" leaves its folder or names a device")) << err.str();
+}

@@ -40,8 +40,11 @@ TEST(Payloads, StoredNamesStayInsideTheirFolder)
     EXPECT_EQ("/t/Expic.dll", ContainedPath("/t/", "Expic.dll"));
     EXPECT_EQ("/t/sub/deeper/a.xml", ContainedPath("/t/", "sub\\deeper/a.xml"));
     EXPECT_EQ("/t/sub/../a.xml", ContainedPath("/t/", "sub\\..\\a.xml")) << "climbs back, never out";
+    for (const char* file : {"console.txt", "COM0", "LPT10", "xnul", "con_1.bmp"})
+        EXPECT_EQ(std::string("/t/") + file, ContainedPath("/t/", file)) << "not a device";
     for (const char* refused : {"\\windows\\x.dll", "/etc/passwd", "C:\\x.dll", "C:x.dll", "..\\x.dll",
-                                "sub\\..\\..\\x.dll", "", "sub\\", "\\\\server\\share\\x"})
+                                "sub\\..\\..\\x.dll", "", "sub\\", "\\\\server\\share\\x", "CON", "nul.txt",
+                                "sub\\Com1 .log", "lpt9", "aux.tar.gz", "PRN\\x.dll"})
         EXPECT_FALSE(ContainedPath("/t/", refused).has_value()) << refused;
 }
 

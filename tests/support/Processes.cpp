@@ -1,6 +1,7 @@
 #include "Processes.h"
 
 #include "../../src/framework/Handles.h"
+#include "MessagePump.h"
 
 #include <vector>
 
@@ -91,4 +92,44 @@ bool WaitForFile(const std::string& path, DWORD timeoutMs)
         if (waited >= timeoutMs) return false;
         ::Sleep(50);
     }
+}
+
+Program::Program(const std::string& commandLine)
+{
+    std::vector<char> line(commandLine.begin(), commandLine.end());
+    line.push_back('\0');
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) return;
+    UniqueKernelHandle thread(info.hThread);
+    process.reset(info.hProcess);
+    id = info.dwProcessId;
+}
+
+Program::~Program()
+{
+    if (!Running()) return;
+    ::TerminateProcess(process.get(), 1);
+    ::WaitForSingleObject(process.get(), 10000);
+}
+
+bool Program::Running() const
+{
+    return process && ::WaitForSingleObject(process.get(), 0) == WAIT_TIMEOUT;
+}
+
+HWND Program::WaitForWindow(const char* className, DWORD timeoutMs) const
+{
+    HWND window = nullptr;
+    PumpUntil([&] { return (window = FindProcessWindow(id, className)) != nullptr || !Running(); }, timeoutMs);
+    return window;
+}
+
+int Program::WaitForExit(DWORD timeoutMs) const
+{
+    if (!process || !PumpUntil([this] { return !Running(); }, timeoutMs)) return -1;
+    DWORD code = 0;
+    ::GetExitCodeProcess(process.get(), &code);
+    return static_cast<int>(code);
 }

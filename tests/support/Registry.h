@@ -50,3 +50,17 @@ public:
 private:
     std::string saved;
 };
+
+// A volatile key below HKEY_CURRENT_USER, removed again; the registry refuses a lasting key below it.
+struct VolatileKey {
+    explicit VolatileKey(std::string keyPath) : path(std::move(keyPath))
+    {
+        UniqueRegKey key;
+        ::RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr,
+                          key.put(), nullptr);
+    }
+    ~VolatileKey() { ::RegDeleteKeyA(HKEY_CURRENT_USER, path.c_str()); }
+    VolatileKey(const VolatileKey&) = delete;
+    VolatileKey& operator=(const VolatileKey&) = delete;
+    std::string path;
+};

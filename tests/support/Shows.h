@@ -19,3 +19,7 @@ struct ShowItem {
     std::string bindSound;
 };
 void AddShowItem(PackageTable& settingTable, const ShowItem& item);
+
+// "Colour Show": three solid pictures (red.bmp, green.bmp, blue.bmp: 0x1E1EDC, 0x3CC81E, 0xE63C28 as
+// 0x00BBGGRR), each filling the screen after a quick transition and standing for a second.
+std::vector<PackageTable> ColourShowTables();

@@ -15,6 +15,7 @@
 #include "../../tools/scrpack/PlayerTables.h"
 #include "../support/PictureShows.h"
 #include "../support/Processes.h"
+#include "../support/Registry.h"
 #include "../support/TempDir.h"
 
 #include <commctrl.h>
@@ -377,13 +378,19 @@ TEST_F(DialogTest, InvalidInputIsRefusedAndTheDialogStaysOpen)
     struct Case {
         bool tickKey;
         const char *key, *minutes, *message;
+        bool registryRefuses = false;
     };
     const Case cases[] = {{true, "", "60", "Please specified a key to close screensaver."},
                           {true, " ", "60", "Please specified a key to close screensaver."},
                           {false, "", "12a", "Invalid maximum runtime number."},
                           {false, "A", " ", "Invalid maximum runtime number."},
-                          {false, "A", "99999999999", "Invalid maximum runtime number."}};
+                          {false, "A", "99999999999", "Invalid maximum runtime number."},
+                          {false, "A", "60", "The settings could not be saved.", true}};
+    const std::string ownKey = settings.registryKey;
+    // A volatile key cannot hold a lasting one, so the registry refuses the settings below it.
+    VolatileKey volatileKey(ownKey + " volatile");
     for (const Case& c : cases) {
+        settings.registryKey = c.registryRefuses ? volatileKey.path + "\\settings" : ownKey;
         std::string message;
         bool stillOpen = false;
         const INT_PTR result = Configure([&](HWND dialog) {

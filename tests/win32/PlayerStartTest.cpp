@@ -3,6 +3,7 @@
 #include "../../src/package/Payloads.h"
 #include "../../src/platform/File.h"
 #include "../../src/slideshow/ComPicture.h"
+#include "../support/PlayerLog.h"
 #include "../support/Processes.h"
 #include "../support/Registry.h"
 #include "../support/Shows.h"
@@ -10,27 +11,8 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 namespace {
 using Lines = std::vector<std::string>;
-
-const char kBegin[] = "----------------------------Begin-----------------------------";
-const char kEnd[] = "----------------------------End-------------------------------";
-
-// The messages of a log, without their tick counts, sources and times.
-Lines LogMessages(const std::string& path)
-{
-    Lines messages;
-    std::istringstream log(ReadFileText(path));
-    for (std::string line; std::getline(log, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        const auto stamp = line.find("] : [");
-        const auto start = line.find("] : ", stamp == std::string::npos ? 0 : stamp + 4);
-        messages.push_back(start == std::string::npos ? line : line.substr(start + 4));
-    }
-    return messages;
-}
 
 struct PlayerStart : ::testing::Test {
     TempDir dir;
@@ -67,7 +49,7 @@ TEST_F(PlayerStart, FullScreenLogsItsStartAndAnnouncesItself)
     const std::string line = Start(show, "/s");
     const Lines log = Log();
     // The show of no items tries its one empty item until it is closed.
-    const Lines start{kBegin,
+    const Lines start{kLogBegin,
                       "CMD: " + line,
                       "screensaver file : " + show,
                       "start mode : Normal or Press Preview button!",
@@ -77,7 +59,7 @@ TEST_F(PlayerStart, FullScreenLogsItsStartAndAnnouncesItself)
                       "Media name = ",
                       "picture \"\" skipped: no picture decoded",
                       "Main form Init Pos 0 ,0"};
-    const Lines end{"Close Query", "CanClose : yes", "notify windows screensaver is stopped!", kEnd};
+    const Lines end{"Close Query", "CanClose : yes", "notify windows screensaver is stopped!", kLogEnd};
     ASSERT_GE(log.size(), start.size() + end.size());
     EXPECT_EQ(start, Lines(log.begin(), log.begin() + start.size()));
     EXPECT_EQ(end, Lines(log.end() - end.size(), log.end()));
@@ -105,13 +87,14 @@ TEST_F(PlayerStart, EachSwitchChoosesItsMode)
         const char* arguments;
         Lines after;  // the lines after "CMD" and "screensaver file"
     };
-    const Lines kConfigure{"start mode : Configure", "Openning the configuration dialog!", "Show configuration dialog.",
-                           "Exit configuration dialog.", "Exit from the configuration dialog!", kEnd};
+    const Lines kConfigure{
+        "start mode : Configure",     "Openning the configuration dialog!",  "Show configuration dialog.",
+        "Exit configuration dialog.", "Exit from the configuration dialog!", kLogEnd};
     const Case cases[] = {
         {"/p 1234", {"start mode : Preview in small screen", "notify windows a screensaver is running"}},
         {"/c", kConfigure},
         {"", kConfigure},
-        {"-a 5", {"start mode : change password", kEnd}},
+        {"-a 5", {"start mode : change password", kLogEnd}},
         {"/x", {}},
         {"/SETDEF",
          {"start mode : Normal or Press Preview button!", "notify windows a screensaver is running",
@@ -120,12 +103,12 @@ TEST_F(PlayerStart, EachSwitchChoosesItsMode)
     for (const Case& c : cases) {
         dir.Write("vesk.log", std::string());
         const std::string line = Start(show, c.arguments);
-        Lines expected = {kBegin, "CMD: " + line, "screensaver file : " + show};
+        Lines expected = {kLogBegin, "CMD: " + line, "screensaver file : " + show};
         expected.insert(expected.end(), c.after.begin(), c.after.end());
         const Lines log = Log();
         ASSERT_GE(log.size(), expected.size()) << c.arguments;
         EXPECT_EQ(expected, Lines(log.begin(), log.begin() + expected.size())) << c.arguments;
-        EXPECT_EQ(kEnd, log.back()) << c.arguments;
+        EXPECT_EQ(kLogEnd, log.back()) << c.arguments;
     }
 }
 
@@ -147,15 +130,15 @@ TEST_F(PlayerStart, SecondFullScreenInstanceEndsAtOnce)
     UniqueKernelHandle first(::CreateMutexA(nullptr, TRUE, "quillmerescreensaver"));
     ASSERT_TRUE(first);
     const std::string line = Start(show, "/s");
-    EXPECT_EQ((Lines{kBegin, "CMD: " + line, "screensaver file : " + show, kEnd}), Log());
+    EXPECT_EQ((Lines{kLogBegin, "CMD: " + line, "screensaver file : " + show, kLogEnd}), Log());
 }
 
 TEST_F(PlayerStart, SetDefMakesTheShowTheDefaultScreensaver)
 {
     const std::string show = MakeShow("Default Show.scr");
     const std::string line = Start(show, "/setdef");
-    EXPECT_EQ((Lines{kBegin, "CMD: " + line, "screensaver file : " + show, "set as system's default screensaver!",
-                     "default screensaver is set!", kEnd}),
+    EXPECT_EQ((Lines{kLogBegin, "CMD: " + line, "screensaver file : " + show, "set as system's default screensaver!",
+                     "default screensaver is set!", kLogEnd}),
               Log());
     UniqueRegKey key;
     ASSERT_EQ(ERROR_SUCCESS, ::RegOpenKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, KEY_READ, key.put()));
@@ -176,7 +159,7 @@ TEST_F(PlayerStart, DelRegRemovesTheSettingsAndIgnoresTheModeLetter)
                                                nullptr, 0, KEY_ALL_ACCESS, nullptr, key.put(), nullptr));
     key.reset();
     const std::string line = Start(show, "/delreg /s");
-    EXPECT_EQ((Lines{kBegin, "CMD: " + line, "screensaver file : " + show, kEnd}), Log());
+    EXPECT_EQ((Lines{kLogBegin, "CMD: " + line, "screensaver file : " + show, kLogEnd}), Log());
     EXPECT_NE(ERROR_SUCCESS,
               ::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\quillmere\\Removed Show 1.0", 0, KEY_READ, key.put()));
 }
@@ -215,7 +198,7 @@ TEST_F(PlayerStart, BrokenPackageIsReportedInAMessageBox)
     ASSERT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(process.hProcess, 30000));
 
     const Lines log = Log();
-    EXPECT_EQ(kEnd, log.back()) << "the run ended through its shutdown";
+    EXPECT_EQ(kLogEnd, log.back()) << "the run ended through its shutdown";
 }
 
 TEST_F(PlayerStart, InsRunsTheSystemsInstallCommand)
@@ -224,8 +207,8 @@ TEST_F(PlayerStart, InsRunsTheSystemsInstallCommand)
     const std::string out = dir.Path("installed.txt");
     InstallCommandOverride install("cmd.exe /c echo %l>" + out);
     const std::string line = Start(show, "/ins");
-    EXPECT_EQ((Lines{kBegin, "CMD: " + line, "screensaver file : " + show, "open screensaver setting dialog!",
-                     "setting dialog closed!", kEnd}),
+    EXPECT_EQ((Lines{kLogBegin, "CMD: " + line, "screensaver file : " + show, "open screensaver setting dialog!",
+                     "setting dialog closed!", kLogEnd}),
               Log());
     ASSERT_TRUE(WaitForFile(out, 30000));
     ::Sleep(200);

@@ -1,6 +1,7 @@
 // The user's settings against the real registry.
 #include "../../src/framework/Handles.h"
 #include "../../src/settings/SaverSettings.h"
+#include "../support/Registry.h"
 
 #include <gtest/gtest.h>
 
@@ -49,8 +50,8 @@ TEST_F(SaverSettingsTest, SaveWritesExactlyThreeValues)
     settings.options.screenIndex = 2;
     settings.ownEffectList = "3;7;";
     settings.monitorMode = 2;
-    settings.Save();
-    settings.Save();
+    EXPECT_TRUE(settings.Save());
+    EXPECT_TRUE(settings.Save());
 
     UniqueRegKey key;
     ASSERT_EQ(ERROR_SUCCESS, ::RegOpenKeyExA(HKEY_CURRENT_USER, keyPath.c_str(), 0, KEY_READ, key.put()));
@@ -116,4 +117,11 @@ TEST_F(SaverSettingsTest, EmptyEffectListIsKept)
     settings.Load();
     EXPECT_EQ("", settings.ownEffectList);
     EXPECT_EQ(0, settings.monitorMode) << "a missing value keeps its member";
+}
+
+TEST_F(SaverSettingsTest, SaveReportsWhenTheRegistryRefusesTheKey)
+{
+    VolatileKey parent(keyPath + " volatile");
+    settings.registryKey = parent.path + "\\settings";
+    EXPECT_FALSE(settings.Save());
 }

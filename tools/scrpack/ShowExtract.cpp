@@ -81,7 +81,7 @@ public:
     {
         if (name.empty()) name = table.ReadText("name");
         const auto target = ContainedPath(WithFinalSeparator(folder + sub), name);
-        if (!target) throw EDamaged("the stored name \"" + Utf8(name) + "\" leaves its folder");
+        if (!target) throw EDamaged("the stored name \"" + Utf8(name) + "\" leaves its folder or names a device");
         if (!SaveValueToFile(table, field, *target, false)) throw EDamaged("cannot write " + *target);
         ++written;
         std::string relative = Utf8(sub + "/" + name);
