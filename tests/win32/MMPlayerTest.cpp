@@ -103,7 +103,7 @@ TEST_F(MMPlayerTest, ATrackThatEndedBeforeItsPauseIsNotPlayedAgainOnResume)
     player.send = RecordingSend;
     ASSERT_TRUE(player.Open(wave, nullptr));
     ASSERT_TRUE(player.Play());
-    ASSERT_TRUE(PumpUntil([&] { return player.GetPosition() >= player.GetLength(); }, 10000));
+    ASSERT_TRUE(PumpUntil([&] { return player.GetMode() == MCI_MODE_STOP; }, 10000));
     player.Pause();
     g_sent.clear();
     player.Resume();

@@ -203,6 +203,11 @@ const CopyKind kCopyKinds[] = {
                       int n) { return sounds.TrackByName(n ? "b.wav" : "a.wav", show, true, false); }},
 };
 
+void PrintTo(const CopyKind& kind, std::ostream* out)
+{
+    *out << kind.name;
+}
+
 struct LeftoverCopyTest : ScreenFilesTest, ::testing::WithParamInterface<CopyKind> {};
 }  // namespace
 
