@@ -107,7 +107,11 @@ bool CMMPlayer::Resume()
     if (!open) return false;
     MCI_GENERIC_PARMS parameters{};
     if (Send(MCI_RESUME, MCI_NOTIFY, &parameters)) return true;
-    return Play();
+    // A device that refuses (it was not paused, or had reached its end just before the pause)
+    // goes on from where it stands, so no part is heard twice. At its end there is nothing to
+    // play: it stays there, and its owner's poll sees the end and moves on to the next track.
+    if (GetPosition() >= GetLength()) return true;
+    return PlayOn();
 }
 
 bool CMMPlayer::TogglePause()

@@ -36,7 +36,8 @@ public:
     // From the start, always; MM_MCINOTIFY goes to the notify window when it ends.
     bool Play();
     bool Pause();
-    // Resumes a paused device, or plays from the start when it cannot resume.
+    // Resumes a paused device, or plays on from its position when it cannot resume (a device at
+    // its end stays there).
     bool Resume();
     // Plays from where the device stands (a paused or stopped device goes on from its position).
     bool PlayOn();

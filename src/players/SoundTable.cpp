@@ -6,11 +6,15 @@
 #include "../platform/Stream.h"
 #include "../settings/Media.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <ctime>
 
 namespace {
 constexpr std::int32_t kBackgroundTrack = 1;
+// The sub-folders of the temporary folder for the copies of each kind.
+constexpr char kMusicFolder[] = "veskmusic";
+constexpr char kBoundFolder[] = "vesksound";
 
 std::string FolderOf(const std::string& path)
 {
@@ -63,7 +67,7 @@ std::string CSoundTable::NextTrack(const std::string& path, bool random, bool lo
 
     const std::string name = musicTable.ReadText("name");
     if (!embedded) return SeparateFile(name, path, beside);
-    return CopyToTemp(name, currentMusicFile);
+    return CopyToTemp(name, kMusicFolder, currentMusicFile);
 }
 
 std::string CSoundTable::TrackByName(const std::string& name, const std::string& path, bool embedded, bool beside)
@@ -79,7 +83,7 @@ std::string CSoundTable::TrackByName(const std::string& name, const std::string&
 
     const std::string stored = musicTable.ReadText("name");
     if (!embedded) return SeparateFile(LowerCase(stored), path, beside);
-    return CopyToTemp(stored, currentBoundFile);
+    return CopyToTemp(stored, kBoundFolder, currentBoundFile);
 }
 
 std::string CSoundTable::SeparateFile(const std::string& storedName, const std::string& path, bool beside) const
@@ -89,10 +93,14 @@ std::string CSoundTable::SeparateFile(const std::string& storedName, const std::
     return file;
 }
 
-std::string CSoundTable::CopyToTemp(const std::string& storedName, std::string& current)
+std::string CSoundTable::CopyToTemp(const std::string& storedName, const char* kindFolder, std::string& current)
 {
     RemoveCopy(current);
-    const auto target = ContainedPath(temp, storedName);
+    if (temp.empty()) {
+        FILE_LOG("track \"%s\" not copied: there is no temporary folder", storedName.c_str());
+        return {};
+    }
+    const auto target = ContainedPath(temp + kindFolder + PathSeparator(), storedName);
     if (!target) {
         FILE_LOG("track \"%s\" refused: its name leaves the temporary folder or names a device", storedName.c_str());
         return {};
@@ -113,6 +121,17 @@ std::string CSoundTable::CopyToTemp(const std::string& storedName, std::string& 
 
 void CSoundTable::RemoveCopy(std::string& file)
 {
-    if (!file.empty() && FileExists(file)) RemoveFile(file);
-    if (!FileExists(file)) file.clear();
+    if (file.empty()) return;
+    const bool gone = !FileExists(file) || RemoveFile(file);
+    if (!gone && std::find(undeleted.begin(), undeleted.end(), file) == undeleted.end()) undeleted.push_back(file);
+    file.clear();
+}
+
+void CSoundTable::RemoveCopies()
+{
+    RemoveCopy(currentMusicFile);
+    RemoveCopy(currentBoundFile);
+    for (const std::string& file : undeleted)
+        if (FileExists(file) && !RemoveFile(file)) FILE_LOG("track copy %s could not be removed", file.c_str());
+    undeleted.clear();
 }

@@ -1,6 +1,8 @@
 // The show's music: the package's "music" table, the choice of the next background track (in
 // order or at random, once or in a loop) and the look-up of an item's own sound by name. Tracks
-// stored in the package are copied into the temporary folder, one of each kind at a time.
+// stored in the package are copied into the temporary folder, one of each kind at a time, each kind
+// in a sub-folder of its own: a background track and an item's sound of the same stored name are
+// two files, so neither player can overwrite or delete the file that the other has open.
 //
 //   CSoundTable music(db, TempFolder());
 //   music.Open();
@@ -50,18 +52,23 @@ public:
     // Delete the copy of the last background track or item sound, once it is no longer played.
     void RemoveMusicFile() { RemoveCopy(currentMusicFile); }
     void RemoveBoundFile() { RemoveCopy(currentBoundFile); }
+    // Deletes every copy still in the temporary folder, those whose earlier removal failed too;
+    // called at exit, once both players have closed their tracks.
+    void RemoveCopies();
 
     std::int32_t position = -1;      // in `list`, of the current background track
     std::vector<std::int32_t> list;  // record indices of the background tracks
     std::string currentMusicFile;    // copies written into the temporary folder
     std::string currentBoundFile;
+    std::vector<std::string> undeleted;  // earlier copies that could not be deleted when replaced
 
 private:
     std::string SeparateFile(const std::string& storedName, const std::string& path, bool beside) const;
-    // Copies the current record's track to the temporary folder under `storedName`, replacing
-    // `current`; empty (and logged) when it cannot be written whole.
-    std::string CopyToTemp(const std::string& storedName, std::string& current);
-    static void RemoveCopy(std::string& file);
+    // Copies the current record's track under `storedName` into the kind's sub-folder `kindFolder`
+    // of the temporary folder, replacing `current`; empty (and logged) when it cannot be written whole.
+    std::string CopyToTemp(const std::string& storedName, const char* kindFolder, std::string& current);
+    // Deletes the copy and forgets it; one that cannot be deleted now is kept for RemoveCopies.
+    void RemoveCopy(std::string& file);
 
     const CMyXMLDb& database;
     std::string temp;

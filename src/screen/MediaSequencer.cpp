@@ -38,8 +38,7 @@ void Tfmain::ClosePlayers()
     musicPlayer.reset();
     if (musicTimerArmed) timer2.SetEnabled(false);
     musicTimerArmed = false;
-    musicTable.RemoveBoundFile();
-    musicTable.RemoveMusicFile();
+    musicTable.RemoveCopies();
     musicTable.Close();
 }
 

@@ -68,7 +68,9 @@ std::string CScreenFiles::MaterialiseFlashMovie(CMediaSetting& item)
         }
         return movie;
     }
-    if (!currentMovieFile.empty() && FileExists(currentMovieFile)) RemoveFile(currentMovieFile);
+    // A movie still held open is removed at exit instead.
+    if (!currentMovieFile.empty() && FileExists(currentMovieFile) && !RemoveFile(currentMovieFile))
+        AddToDeletionList(currentMovieFile);
     if (temp.empty()) {
         FILE_LOG("movie \"%s\" not copied: there is no temporary folder", item.filename.c_str());
         return item.filename;
@@ -135,7 +137,7 @@ void CScreenFiles::RemoveScreenFiles()
 {
     if (!currentMovieFile.empty() && FileExists(currentMovieFile)) RemoveFile(currentMovieFile);
     for (const std::string& path : deletionList)
-        if (FileExists(path)) RemoveFile(path);
+        if (FileExists(path) && !RemoveFile(path)) FILE_LOG("%s could not be removed", path.c_str());
     if (!currentVideoFile.empty() && FileExists(currentVideoFile))
         RenameFile(currentVideoFile, WithoutExtension(currentVideoFile));
 }

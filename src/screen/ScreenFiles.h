@@ -26,8 +26,8 @@ public:
     // The video file of the current video item; separate files as for movies. Empty when the
     // file does not exist or could not be copied whole.
     std::string MaterialiseVideo(CMediaSetting& item);
-    // Deletes the movie and the listed files; a video that cannot be deleted is parked without
-    // its extension.
+    // Deletes the movie and the listed files (earlier movies that could not be deleted when
+    // replaced among them); a video that cannot be deleted is parked without its extension.
     void RemoveScreenFiles();
 
     std::string currentMovieFile;

@@ -37,11 +37,10 @@ struct SoundTableTest : ::testing::Test {
         music = std::make_unique<CSoundTable>(db, temp);
         music->Open();
     }
-    // The next embedded track's stored name (its copy's name in the temporary folder).
+    // The file name of the next embedded track's copy (its stored name).
     std::string Next(bool random, bool loop)
     {
-        const std::string file = music->NextTrack(show, random, loop, true, false);
-        return file.empty() ? "" : file.substr(temp.size());
+        return std::filesystem::path(music->NextTrack(show, random, loop, true, false)).filename().string();
     }
 };
 
@@ -96,7 +95,9 @@ TEST_F(SoundTableTest, ItemSoundsAreFoundByNameButNeverPlayedAsMusic)
     EXPECT_EQ((std::vector<std::string>{"a.wav", "b.wav", "a.wav", "b.wav"}), played);
 
     const std::string sound = music->TrackByName("Music\\THEME.MP3", show, true, false);
-    EXPECT_EQ(temp + "Sounds" + PathSeparator() + "Theme.mp3", sound);
+    const std::string stored = std::string("Sounds") + PathSeparator() + "Theme.mp3";
+    EXPECT_EQ(0u, sound.find(temp));
+    EXPECT_EQ(stored, sound.substr(sound.size() - stored.size())) << "below the temporary folder as stored";
     EXPECT_EQ("bytes of Sounds\\Theme.mp3", ReadFileText(sound));
     EXPECT_EQ("", music->TrackByName("other.mp3", show, true, false));
     EXPECT_EQ("", music->TrackByName("Music\\", show, true, false));
@@ -116,6 +117,24 @@ TEST_F(SoundTableTest, EachCopyReplacesTheLastOfItsKindAndIsRemovedWhenDone)
     music->RemoveBoundFile();
     EXPECT_FALSE(FileExists(b));
     EXPECT_FALSE(FileExists(sound));
+}
+
+TEST_F(SoundTableTest, ATrackAndAnItemSoundOfOneNameHaveCopiesOfTheirOwn)
+{
+    Open({{"a.wav", 1}});
+    const std::string track = music->NextTrack(show, false, false, true, false);
+    const std::string sound = music->TrackByName("a.wav", show, true, false);
+    EXPECT_NE(track, sound);
+    music->RemoveBoundFile();
+    EXPECT_EQ("bytes of a.wav", ReadFileText(track)) << "the sound's copy went alone";
+}
+
+TEST_F(SoundTableTest, WithoutATemporaryFolderNothingIsCopied)
+{
+    Open({{"a.wav", 1}});
+    CSoundTable noFolder(db, "");
+    noFolder.Open();
+    EXPECT_EQ("", noFolder.NextTrack(show, false, false, true, false)) << "not into the current folder";
 }
 
 TEST_F(SoundTableTest, ANameThatLeavesTheTemporaryFolderIsNotWritten)

@@ -9,6 +9,7 @@
 
 #include <digitalv.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -94,6 +95,20 @@ TEST_F(MMPlayerTest, AWaveTrackIsAnAudioDeviceThatPlaysAgainFromTheStart)
     g_sent.clear();
     ASSERT_TRUE(player.Play());
     EXPECT_EQ((std::vector<UINT>{MCI_SEEK, MCI_PLAY}), g_sent);
+}
+
+TEST_F(MMPlayerTest, ATrackThatEndedBeforeItsPauseIsNotPlayedAgainOnResume)
+{
+    CMMPlayer player;
+    player.send = RecordingSend;
+    ASSERT_TRUE(player.Open(wave, nullptr));
+    ASSERT_TRUE(player.Play());
+    ASSERT_TRUE(PumpUntil([&] { return player.GetMode() == MCI_MODE_STOP; }, 10000));
+    player.Pause();
+    g_sent.clear();
+    player.Resume();
+    EXPECT_EQ(g_sent.end(), std::find(g_sent.begin(), g_sent.end(), static_cast<UINT>(MCI_SEEK))) << "no rewind";
+    EXPECT_GE(player.GetPosition(), player.GetLength()) << "it stays at its end";
 }
 
 TEST_F(MMPlayerTest, StopWithoutReleaseLeavesTheDeviceOpenWhenTheWrapperGoes)

@@ -1,6 +1,8 @@
-// The files a screen window copies out of the package for Flash movies and videos.
+// The files a screen window copies out of the package for Flash movies, videos and sounds.
 #include "../../src/package/Payloads.h"
 #include "../../src/package/XMLDb.h"
+#include "../../src/platform/win32/SystemHandles.h"
+#include "../../src/players/SoundTable.h"
 #include "../../src/screen/ScreenFiles.h"
 #include "../../src/settings/Media.h"
 #include "../../src/settings/MediaSetting.h"
@@ -33,7 +35,12 @@ struct ScreenFilesTest : ::testing::Test {
             mediaTable.AddRecord({PackageValue::Text(name), PackageValue::Text(std::string("bytes of ") + name)});
         PackageTable accfile = AccFileTable();
         accfile.AddRecord({PackageValue::Text("intro.xml"), PackageValue::Text("<xml/>")});
-        const std::string path = WritePackageFile(dir, "ab.scr", FakeImage(10), BuildPackage({mediaTable, accfile}));
+        PackageTable music = MusicTable();
+        for (const char* name : {"a.wav", "b.wav"})
+            for (int type : {1, 2})
+                music.AddRecord({PackageValue::Text(name), PackageValue::Int(type), PackageValue::Text(name)});
+        const std::string path =
+            WritePackageFile(dir, "ab.scr", FakeImage(10), BuildPackage({mediaTable, accfile, music}));
         db.Open(path, ReadPackageOffset(path));
         project.SetScreensaverPath(path);
         project.options.mediaEmbedded = 1;
@@ -176,3 +183,53 @@ TEST_F(ScreenFilesTest, AnUnusableTemporaryFolderIsNeverTheDriveRoot)
     EXPECT_EQ("second.swf", noFolder.MaterialiseFlashMovie(item)) << "the name goes on unchanged, nothing copied";
     EXPECT_TRUE(FilesIn(temp).empty());
 }
+
+namespace {
+// Each kind of copy that replaces the last of its kind; `write` makes its n-th copy (n is 0 or 1).
+struct CopyKind {
+    const char* name;
+    std::string (*write)(CScreenFiles& files, CSoundTable& sounds, CMediaSetting& item, const std::string& show, int n);
+};
+
+const CopyKind kCopyKinds[] = {
+    {"movie",
+     [](CScreenFiles& files, CSoundTable&, CMediaSetting& item, const std::string&, int n) {
+         item.filename = n ? "second.swf" : "movies\\intro.swf";
+         return files.MaterialiseFlashMovie(item);
+     }},
+    {"track", [](CScreenFiles&, CSoundTable& sounds, CMediaSetting&, const std::string& show,
+                 int) { return sounds.NextTrack(show, false, true, true, false); }},
+    {"item_sound", [](CScreenFiles&, CSoundTable& sounds, CMediaSetting&, const std::string& show,
+                      int n) { return sounds.TrackByName(n ? "b.wav" : "a.wav", show, true, false); }},
+};
+
+void PrintTo(const CopyKind& kind, std::ostream* out)
+{
+    *out << kind.name;
+}
+
+struct LeftoverCopyTest : ScreenFilesTest, ::testing::WithParamInterface<CopyKind> {};
+}  // namespace
+
+TEST_P(LeftoverCopyTest, ACopyThatCouldNotBeDeletedWhenReplacedIsDeletedAtExit)
+{
+    CSoundTable sounds(db, temp);
+    sounds.Open();
+    const auto write = [&](int n) { return GetParam().write(*files, sounds, item, project.screensaverPath, n); };
+    const std::string first = write(0);
+    {
+        // Held open without sharing its deletion, as a player or a scanner may hold it.
+        UniqueKernelHandle held(::CreateFileA(first.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                              OPEN_EXISTING, 0, nullptr));
+        ASSERT_NE(INVALID_HANDLE_VALUE, held.get());
+        ::Sleep(20);  // a movie's name is the tick count
+        ASSERT_NE(first, write(1));
+        ASSERT_TRUE(std::filesystem::exists(first));
+    }
+    files->RemoveScreenFiles();
+    sounds.RemoveCopies();
+    EXPECT_TRUE(FilesIn(temp).empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, LeftoverCopyTest, ::testing::ValuesIn(kCopyKinds),
+                         [](const auto& info) { return std::string(info.param.name); });

@@ -46,7 +46,7 @@ void BitmapInfoHeader(RiffWriter& riff, int w, int h, std::uint32_t imageSize)
     riff.Le32(static_cast<std::uint32_t>(w));
     riff.Le32(static_cast<std::uint32_t>(h));  // positive: bottom-up rows
     riff.Le16(1);
-    riff.Le16(24);
+    riff.Le16(32);
     riff.Le32(0);  // BI_RGB
     riff.Le32(imageSize);
     for (int i = 0; i < 4; ++i)
@@ -80,8 +80,9 @@ std::vector<std::uint8_t> MakeWaveFile(int milliseconds, int frequency, int rate
 std::vector<std::uint8_t> MakeAviFile(int w, int h, int frames, int framesPerSecond,
                                       const std::function<std::uint32_t(int frame, int x, int y)>& colour)
 {
-    const std::uint32_t stride = (static_cast<std::uint32_t>(w) * 3 + 3) & ~3u;
-    const std::uint32_t frameSize = stride * static_cast<std::uint32_t>(h);
+    // 32 bits a pixel: rows need no padding, and Wine's video device draws 24-bit frames with their
+    // bytes 4 late, which turns every colour into another.
+    const std::uint32_t frameSize = static_cast<std::uint32_t>(w) * static_cast<std::uint32_t>(h) * 4;
     const auto count = static_cast<std::uint32_t>(frames);
     RiffWriter riff;
     const std::size_t file = riff.Open("RIFF", "AVI ");
@@ -138,8 +139,8 @@ std::vector<std::uint8_t> MakeAviFile(int w, int h, int frames, int framesPerSec
                 riff.bytes.push_back(static_cast<std::uint8_t>(c >> 16));
                 riff.bytes.push_back(static_cast<std::uint8_t>(c >> 8));
                 riff.bytes.push_back(static_cast<std::uint8_t>(c));
+                riff.bytes.push_back(0);
             }
-            riff.bytes.resize(riff.bytes.size() + (stride - static_cast<std::uint32_t>(w) * 3));
         }
         riff.Close(chunk);
     }

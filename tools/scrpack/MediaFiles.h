@@ -10,7 +10,7 @@
 // `frequency` Hz (0 gives silence).
 std::vector<std::uint8_t> MakeWaveFile(int milliseconds, int frequency = 440, int rate = 8000);
 
-// An uncompressed 24-bit AVI clip of `frames` frames of w × h pixels at `framesPerSecond`;
+// An uncompressed 32-bit AVI clip of `frames` frames of w × h pixels at `framesPerSecond`;
 // colour(frame, x, y) gives 0x00BBGGRR, y = 0 at the top.
 std::vector<std::uint8_t> MakeAviFile(int w, int h, int frames, int framesPerSecond,
                                       const std::function<std::uint32_t(int frame, int x, int y)>& colour);
