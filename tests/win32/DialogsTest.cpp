@@ -465,16 +465,19 @@ TEST_F(DialogTest, CtrlTabShowsTheNextPage)
 {
     // The keys are pressed on the dialog's own thread with Ctrl held in that thread's keyboard state,
     // set again before each key: the window system may bring it back to the real keyboard in between.
+    // They go to a control of the dialog, not to the focus: another program's window may take the
+    // activation, and with it this thread's focus, at any moment.
     const ThreadRunner dialogThread;  // the dialog runs on this thread
     std::vector<int> shown;           // the selected tab after each key
     Configure([&](HWND dialog) {
         dialogThread.Run([&] {
+            const HWND control = ::GetDlgItem(dialog, IDOK);
             for (WPARAM key : {VK_TAB, VK_TAB, VK_TAB, VK_PRIOR}) {
                 BYTE keys[256] = {};
                 ::GetKeyboardState(keys);
                 keys[VK_CONTROL] = 0x80;
                 ::SetKeyboardState(keys);
-                ::SendMessageA(::GetFocus(), WM_KEYDOWN, key, 0);
+                ::SendMessageA(control, WM_KEYDOWN, key, 0);
                 keys[VK_CONTROL] = 0;
                 ::SetKeyboardState(keys);
                 shown.push_back(static_cast<int>(Send(dialog, IDC_PCMAIN, TCM_GETCURSEL)));

@@ -83,13 +83,20 @@ TEST(MusicShow, AnItemLastsUntilItsOwnSoundHasEnded)
     ASSERT_TRUE(show.form->boundSoundPlaying);
     const std::string sound = show.form->musicTable.currentBoundFile;
     EXPECT_TRUE(FileExists(sound));
-    // The picture ends at once; the sound's poll reports its end a second later.
-    ASSERT_TRUE(PumpUntil([&] { return !show.form->itemPlaying; }, 10000));
-    EXPECT_FALSE(show.form->itemTimerArmed);
-    ASSERT_TRUE(PumpUntil([&] { return show.form->itemTimerArmed; }, 10000));
+    // Whichever ends first, the picture or the sound (the silent test device plays faster than real
+    // time, and a loaded machine may take longer over the picture), the pause before the next item
+    // starts only when both have ended.
+    bool armedWhileSounding = false;
+    ASSERT_TRUE(PumpUntil(
+        [&] {
+            armedWhileSounding = armedWhileSounding || (show.form->itemTimerArmed && show.form->boundSoundPlaying);
+            return show.form->itemTimerArmed;
+        },
+        10000));
+    EXPECT_FALSE(armedWhileSounding);
+    EXPECT_FALSE(show.form->itemPlaying);
     EXPECT_FALSE(show.form->boundSoundPlaying);
     EXPECT_FALSE(FileExists(sound));  // its copy went with it
-    EXPECT_EQ(0, show.LogCount("Show Next media file"));
 }
 
 TEST(MusicShow, AMissingSeparateTrackEndsTheMusicAndIsLogged)
