@@ -122,7 +122,6 @@ TEST(FlashShow, AMissingSeparateMovieIsReportedAboveTheShowWhichGoesOn)
     EXPECT_EQ(show.window, boxes.owner);
     EXPECT_EQ("File not found : " + show.dir.Path("absent.swf"), boxes.text);
     ASSERT_TRUE(show.WaitForLog("Media name = red.bmp"));
-    EXPECT_EQ(1, show.LogCount("Media name = absent.swf")) << "the box came before the show went on";
 }
 
 TEST(FlashShow, WhileTheDisplayIsOffTheMovieHoldsItsFrameAndThePollWaits)
