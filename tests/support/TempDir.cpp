@@ -5,12 +5,21 @@
 #include <fstream>
 #include <iterator>
 
+#ifdef _WIN32
+#include <process.h>
+#define getpid _getpid
+#else
+#include <unistd.h>
+#endif
+
 TempDir::TempDir()
 {
+    // Tests run side by side as processes of their own, and a clock may tick coarsely: the
+    // process number keeps two of them that start at once apart.
     static std::atomic<unsigned> counter{0};
     const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    root = std::filesystem::temp_directory_path() /
-           ("vesk-test-" + std::to_string(stamp) + "-" + std::to_string(counter++));
+    root = std::filesystem::temp_directory_path() / ("vesk-test-" + std::to_string(getpid()) + "-" +
+                                                     std::to_string(stamp) + "-" + std::to_string(counter++));
     std::filesystem::create_directories(root);
 }
 

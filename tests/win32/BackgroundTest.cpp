@@ -9,6 +9,7 @@
 #include "../../src/slideshow/ComPicture.h"
 #include "../../src/slideshow/Gradient.h"
 #include "../../tools/scrpack/BitmapFile.h"
+#include "../support/OwnTempFolder.h"
 #include "../support/PackageFiles.h"
 #include "../support/Shows.h"
 #include "../support/TempDir.h"
@@ -271,6 +272,7 @@ TEST_F(Painter, PreviewPaintsNoCaptions)
 // A show of a picture item and a video item, the picture stored in the package and listed as a
 // background image under another path.
 struct PictureSources : ::testing::Test {
+    OwnTempFolder temp;
     TempDir dir;
     CMyXMLDb db;
     CMediaSetting item;

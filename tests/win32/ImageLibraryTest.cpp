@@ -4,6 +4,7 @@
 #include "../../src/platform/File.h"
 #include "../../src/platform/Stream.h"
 #include "../../src/slideshow/ComPicture.h"
+#include "../support/OwnTempFolder.h"
 #include "../support/ProcessFigures.h"
 #include "../support/Processes.h"
 #include "../support/TempDir.h"
@@ -19,6 +20,7 @@ COLORREF Quadrants(int x, int y)
 }
 
 struct ImageLibrary : ::testing::Test {
+    OwnTempFolder temp;
     TempDir dir;
     const std::string library = TempFolder() + "Expic.dll";
 

@@ -6,6 +6,7 @@
 #include "../../src/platform/File.h"
 #include "../../src/platform/Stream.h"
 #include "../../src/slideshow/ComPicture.h"
+#include "../support/OwnTempFolder.h"
 #include "../support/Processes.h"
 #include "../support/TempDir.h"
 
@@ -69,6 +70,7 @@ void PrintTo(const OrientedFile& c, std::ostream* out)
 }
 
 struct Orientation : ::testing::TestWithParam<OrientedFile> {
+    OwnTempFolder temp;
     TempDir dir;
     const std::string library = TempFolder() + "Expic.dll";
 

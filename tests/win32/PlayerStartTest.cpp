@@ -3,6 +3,7 @@
 #include "../../src/package/Payloads.h"
 #include "../../src/platform/File.h"
 #include "../../src/slideshow/ComPicture.h"
+#include "../support/OwnTempFolder.h"
 #include "../support/PlayerLog.h"
 #include "../support/Processes.h"
 #include "../support/Registry.h"
@@ -17,6 +18,7 @@ namespace {
 using Lines = std::vector<std::string>;
 
 struct PlayerStart : ::testing::Test {
+    OwnTempFolder temp;
     TempDir dir;
 
     // Writes the show as `fileName` with an empty vesk.log beside it; returns its path.

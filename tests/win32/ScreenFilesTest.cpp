@@ -8,6 +8,7 @@
 #include "../../src/settings/MediaSetting.h"
 #include "../../src/settings/VESKGlobeSettings.h"
 #include "../../tools/scrpack/PlayerTables.h"
+#include "../support/OwnTempFolder.h"
 #include "../support/PackageFiles.h"
 
 #include <gtest/gtest.h>
@@ -49,22 +50,6 @@ struct ScreenFilesTest : ::testing::Test {
         item.SetDatabase(db);
         files = std::make_unique<CScreenFiles>(temp, project, media);
     }
-
-    // Sets an environment variable for the life of the object.
-    struct EnvironmentOverride {
-        EnvironmentOverride(const char* name, const std::string& value) : name(name)
-        {
-            char buffer[32768];
-            const DWORD n = ::GetEnvironmentVariableA(name, buffer, sizeof buffer);
-            had = n > 0 && n < sizeof buffer;
-            if (had) saved.assign(buffer, n);
-            ::SetEnvironmentVariableA(name, value.c_str());
-        }
-        ~EnvironmentOverride() { ::SetEnvironmentVariableA(name, had ? saved.c_str() : nullptr); }
-        const char* name;
-        std::string saved;
-        bool had = false;
-    };
 
     std::vector<std::string> FilesIn(const std::string& folder)
     {
