@@ -37,6 +37,10 @@ CFileLog::~CFileLog()
 void CFileLog::Location(const char* sourceFile, int line)
 {
     if (!stream) return;
+    if (capture) {
+        pending = {sourceFile, line, {}};
+        return;
+    }
     std::fputs(FormatLogLocation(TickCount(), sourceFile, line).c_str(), stream.get());
 }
 
@@ -47,7 +51,29 @@ void CFileLog::Printf(const char* format, ...)
     va_start(arguments, format);
     const std::string message = FormatLogMessage(format, arguments);
     va_end(arguments);
-    if (!message.empty()) WriteLine(message);
+    if (message.empty()) return;
+    if (capture)
+        capture->push_back({pending.sourceFile, pending.line, message});
+    else
+        WriteLine(message);
+}
+
+void CFileLog::Replay(const std::vector<HeldLine>& lines)
+{
+    for (const HeldLine& held : lines) {
+        Location(held.sourceFile, held.line);
+        WriteLine(held.message);
+    }
+}
+
+LogCapture::LogCapture(std::vector<CFileLog::HeldLine>& lines)
+{
+    if (g_fileLog) g_fileLog->Capture(&lines);
+}
+
+LogCapture::~LogCapture()
+{
+    if (g_fileLog) g_fileLog->Capture(nullptr);
 }
 
 void CFileLog::WriteLine(const std::string& text)

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <vector>
 
 class CFileLog {
 public:
@@ -33,11 +34,32 @@ public:
     // Writes "[timestamp] : text" and a line break, then flushes.
     void WriteLine(const std::string& text);
 
+    // Work done ahead of its moment (the next picture, made ready during a pause) logs into a
+    // capture; Replay writes those lines when the moment comes, with the time they are written.
+    struct HeldLine {
+        const char* sourceFile;
+        int line;
+        std::string message;
+    };
+    void Capture(std::vector<HeldLine>* lines) { capture = lines; }
+    void Replay(const std::vector<HeldLine>& lines);
+
 private:
     struct StreamCloser {
         void operator()(std::FILE* file) const { std::fclose(file); }
     };
     std::unique_ptr<std::FILE, StreamCloser> stream;
+    std::vector<HeldLine>* capture = nullptr;
+    HeldLine pending{"", 0, {}};  // the location of the message being captured
+};
+
+// Captures the log's lines for the life of the object.
+class LogCapture {
+public:
+    explicit LogCapture(std::vector<CFileLog::HeldLine>& lines);
+    ~LogCapture();
+    LogCapture(const LogCapture&) = delete;
+    LogCapture& operator=(const LogCapture&) = delete;
 };
 
 // The process's log; null before it is created and after it is destroyed.

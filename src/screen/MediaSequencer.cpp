@@ -212,6 +212,26 @@ void Tfmain::ScheduleNext()
     timer1.SetInterval(static_cast<unsigned>(seconds) * 1000u);
     timer1.SetEnabled(!resting);  // GoOn starts it
     itemTimerArmed = true;
+    // Posted, so what is already waiting (the last frame's paint, input) goes first.
+    ::PostMessageA(Handle(), kPrepareNext, 0, 0);
+}
+
+void Tfmain::PrepareNext()
+{
+    if (!itemTimerArmed || busy || resting || closing || runtimeOver) return;
+    CMediaSetting next;
+    const std::int32_t index = showSetting.ChooseNext(project.options.randomMediaOrder != 0, next);
+    if (next.options.mediaType != 0) return;
+    if (!slideshowPlayer) {
+        slideshowPlayer = std::make_unique<TfImageSlideShowPlayer>(Handle(), runMode, media, project, settings);
+        slideshowPlayer->pacer = transitionPacer;
+    }
+    slideshowPlayer->Prepare(next, index);
+}
+
+void Tfmain::DropPrepared()
+{
+    if (slideshowPlayer) slideshowPlayer->DropPrepared();
 }
 
 void Tfmain::NextItem()
@@ -297,6 +317,7 @@ void Tfmain::Rest()
     if (resting || closing) return;
     resting = true;
     FILE_LOG("Display off, the show rests");
+    DropPrepared();
     PauseItem(true);
     musicResumesAfterRest = musicPlayer && musicPlayer->Playing() && !musicPlayer->Paused();
     if (musicPlayer) musicPlayer->Pause();
@@ -314,7 +335,10 @@ void Tfmain::GoOn()
     if (closing) return;
     PauseItem(false);
     if (musicPlayer && musicResumesAfterRest) musicPlayer->Resume();
-    if (itemTimerArmed) timer1.SetEnabled(true);
+    if (itemTimerArmed) {
+        timer1.SetEnabled(true);
+        ::PostMessageA(Handle(), kPrepareNext, 0, 0);
+    }
     if (musicTimerArmed) timer2.SetEnabled(true);
     if (nextItemAfterRest) {
         nextItemAfterRest = false;

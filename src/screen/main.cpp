@@ -216,6 +216,10 @@ bool Tfmain::Hook(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
             BoundSoundFinished();
             result = 0;
             return true;
+        case kPrepareNext:
+            PrepareNext();
+            result = 0;
+            return true;
         case kTrackFinished:
             TrackFinished();
             result = 0;
@@ -285,6 +289,7 @@ void Tfmain::FormClose(TCloseAction&)
 {
     if (closing) return;
     closing = true;
+    DropPrepared();
     StopItem(previousItemType);
     flashPlayer.reset();
     if (runMode != smPreview) ShowTaskbar(true);
@@ -320,6 +325,7 @@ void Tfmain::timer3Timer()
     timer3.SetEnabled(false);
     runtimeOver = true;
     FILE_LOG("Maximum run time reached, the show stops");
+    DropPrepared();
     StopItem(previousItemType);
     timer1.SetEnabled(false);
     itemTimerArmed = false;
@@ -333,6 +339,7 @@ void Tfmain::Settings1Click()
 {
     ::SetWindowPos(Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
     busy = true;
+    DropPrepared();  // the settings may change what the next item looks like
     Application.ProcessMessages();
     ShowConfigurationDialog(Handle(), settings, project);
     busy = false;

@@ -70,10 +70,14 @@ public:
     static constexpr UINT kPauseMusic = WM_USER + 11;          // 1035
     static constexpr UINT kResumeMusic = WM_USER + 12;         // 1036
     static constexpr UINT kBoundSoundFinished = WM_USER + 13;  // 1037, from boundSoundPlayer
+    static constexpr UINT kPrepareNext = WM_USER + 14;         // 1038, posted when a pause begins
     void ShowItem();
     void ItemFinished();
     void BoundSoundFinished();
     void ScheduleNext();
+    // During the pause after an item: the next item, when it is a picture, is made ready.
+    void PrepareNext();
+    void DropPrepared();
     void NextItem();
     void StartMusic(bool paused);
     void TrackFinished();

@@ -23,39 +23,60 @@ void CMediaSetting::Close()
 
 void CMediaSetting::LoadCurrent()
 {
+    ReadRecord(*this);
+}
+
+void CMediaSetting::ReadRecord(CMediaSetting& into)
+{
     std::uint8_t block[ShowItemOptions::kSize] = {};
-    options = ShowItemOptions::FromBytes(block, settingTable.ReadRaw("data", block, sizeof block));
+    ShowItemOptions& o = into.options;
+    o = ShowItemOptions::FromBytes(block, settingTable.ReadRaw("data", block, sizeof block));
 
     const bool ownEffects = saverSettings && saverSettings->options.ownEffects == 1;
     if (ownEffects) {
-        options.musicOn = saverSettings->options.playMusic == 1;
-        options.randomEffect = saverSettings->options.effectsRandom == 1;
-        options.effectStep = saverSettings->options.ownEffectStep;
+        o.musicOn = saverSettings->options.playMusic == 1;
+        o.randomEffect = saverSettings->options.effectsRandom == 1;
+        o.effectStep = saverSettings->options.ownEffectStep;
     }
-    filename = settingTable.ReadText("filename");
-    title = settingTable.ReadText("title");
-    titleFontName = settingTable.ReadText("titlefontname");
-    titleFontStyle = settingTable.ReadText("titlefontstyle");
-    desc = settingTable.ReadText("desc");
-    descFontName = settingTable.ReadText("descfontname");
-    descFontStyle = settingTable.ReadText("descfontstyle");
-    gradientString = settingTable.ReadText("gradientstring");
-    effectList = ownEffects ? saverSettings->ownEffectList : settingTable.ReadText("effect");
-    backgroundList = settingTable.ReadText("selectedimagebackgroundstring");
-    bindSound = settingTable.ReadText("bindsound");
-    accFiles = settingTable.ReadText("accfile");
+    into.filename = settingTable.ReadText("filename");
+    into.title = settingTable.ReadText("title");
+    into.titleFontName = settingTable.ReadText("titlefontname");
+    into.titleFontStyle = settingTable.ReadText("titlefontstyle");
+    into.desc = settingTable.ReadText("desc");
+    into.descFontName = settingTable.ReadText("descfontname");
+    into.descFontStyle = settingTable.ReadText("descfontstyle");
+    into.gradientString = settingTable.ReadText("gradientstring");
+    into.effectList = ownEffects ? saverSettings->ownEffectList : settingTable.ReadText("effect");
+    into.backgroundList = settingTable.ReadText("selectedimagebackgroundstring");
+    into.bindSound = settingTable.ReadText("bindsound");
+    into.accFiles = settingTable.ReadText("accfile");
+    if (&into == this) return;
+    into.database = database;
+    into.owner = this;
+}
+
+std::int32_t CMediaSetting::NextIndex(bool random)
+{
+    const std::int32_t n = ItemCount();
+    if (random) return shuffleBag.Next(n);
+    return settingTable.RecNo() < n - 1 ? settingTable.RecNo() + 1 : 0;
 }
 
 void CMediaSetting::Advance(bool random)
 {
-    const std::int32_t n = ItemCount();
-    if (random)
-        settingTable.GoTo(shuffleBag.Next(n));
-    else if (settingTable.RecNo() < n - 1)
-        settingTable.Next();
-    else
-        settingTable.First();
+    settingTable.GoTo(chosenNext >= 0 ? chosenNext : NextIndex(random));
+    chosenNext = -1;
     LoadCurrent();
+}
+
+std::int32_t CMediaSetting::ChooseNext(bool random, CMediaSetting& next)
+{
+    if (chosenNext < 0) chosenNext = NextIndex(random);
+    const std::int32_t current = settingTable.RecNo();
+    settingTable.GoTo(chosenNext);
+    ReadRecord(next);
+    settingTable.GoTo(current);
+    return chosenNext;
 }
 
 std::int32_t CMediaSetting::NextEffect()
@@ -67,6 +88,7 @@ std::int32_t CMediaSetting::NextEffect()
 
 std::vector<std::int32_t> CMediaSetting::PictureItemIndices()
 {
+    if (owner) return owner->PictureItemIndices();
     const std::int32_t current = settingTable.RecNo();
     std::vector<std::int32_t> pictures;
     for (settingTable.First(); !settingTable.Eof(); settingTable.Next()) {
@@ -80,6 +102,7 @@ std::vector<std::int32_t> CMediaSetting::PictureItemIndices()
 
 std::string CMediaSetting::FileNameOf(std::int32_t index)
 {
+    if (owner) return owner->FileNameOf(index);
     const std::int32_t current = settingTable.RecNo();
     settingTable.GoTo(index);
     std::string name = settingTable.ReadText("filename");

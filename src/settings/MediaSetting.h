@@ -38,6 +38,10 @@ public:
     void LoadCurrent();
     // Moves to the next item (shuffled when `random`, wrapping to the first) and loads it.
     void Advance(bool random);
+    // Draws the item that the next Advance moves to, without moving, and copies its record into
+    // `next` (a record whose table queries below go to this item's table); returns its index.
+    // Drawn once: calling it again before Advance gives the same item.
+    std::int32_t ChooseNext(bool random, CMediaSetting& next);
     // The effect for the current item's next picture change: each item walks its own list.
     std::int32_t NextEffect();
     // The indices of the picture items (mediaType 0), and the "filename" of the item at an
@@ -55,7 +59,12 @@ public:
         effectList, backgroundList, bindSound, accFiles;
 
 private:
+    std::int32_t NextIndex(bool random);
+    void ReadRecord(CMediaSetting& into);
+
     const CSaverSettings* saverSettings = nullptr;
+    std::int32_t chosenNext = -1;  // the item ChooseNext drew for the next Advance
+    CMediaSetting* owner = nullptr;  // a record copy's table
     std::vector<std::int32_t> effectPositions;  // the ChooseEffect position of each item
     CShuffleBag shuffleBag;
     const CMyXMLDb* database = nullptr;

@@ -96,6 +96,7 @@ bool TfImageSlideShowPlayer::Hook(UINT message, WPARAM wParam, LPARAM lParam, LR
             result = 0;
             return true;
         case TSlideShowThread::kTransitionEnded:
+            changing = false;
             ::PostMessageA(parent, kItemFinished, 0, 0);
             return false;
         case WM_TIMER:
@@ -112,28 +113,82 @@ bool TfImageSlideShowPlayer::Hook(UINT message, WPARAM wParam, LPARAM lParam, LR
 
 void TfImageSlideShowPlayer::Stop()
 {
+    changing = false;
     if (!thread) return;
     thread->OnTerminate = nullptr;  // it may end after this player is gone
     thread->Terminate();
     thread = nullptr;
 }
 
+bool TfImageSlideShowPlayer::OnOneSurface() const
+{
+    return settings.options.screenIndex != 0 || MonitorCount() < 2 || settings.monitorMode == 3;
+}
+
 void TfImageSlideShowPlayer::ShowPicture(CMediaSetting& item)
 {
     showItem = &item;
-    // The last change has ended (the back buffer holds what it showed): its target goes before
-    // the next picture is decoded, so the two are not held at once.
-    if (!thread) targetPicture().Release();
-    try {
-        if (settings.options.screenIndex != 0 || MonitorCount() < 2 || settings.monitorMode == 3)
-            SingleSurfaceShow();
-        else
-            TwoMonitorShow();
-    } catch (const EInvalidGraphic& e) {
-        SkipItem(e.what());
+    if (prepared.item >= 0 && prepared.item == item.CurrentItem() && prepared.width == Width() &&
+        prepared.height == Height() && OnOneSurface()) {
+        StartPrepared();
+    } else {
+        DropPrepared();
+        // The last change has ended (the back buffer holds what it showed): its target goes
+        // before the next picture is decoded, so the two are not held at once.
+        if (!changing) targetPicture().Release();
+        try {
+            if (OnOneSurface())
+                SingleSurfaceShow();
+            else
+                TwoMonitorShow();
+        } catch (const EInvalidGraphic& e) {
+            SkipItem(e.what());
+        }
     }
     ::ShowWindow(Handle(), SW_SHOW);
     ::BringWindowToTop(Handle());
+}
+
+void TfImageSlideShowPlayer::Prepare(CMediaSetting& next, std::int32_t index)
+{
+    DropPrepared();
+    if (changing || !OnOneSurface()) return;
+    CMediaSetting* const current = showItem;
+    showItem = &next;
+    prepared.item = index;
+    prepared.width = Width();
+    prepared.height = Height();
+    {
+        LogCapture capture(prepared.log);
+        targetPicture().Release();
+        try {
+            prepared.at = ComposeSingleSurface();
+        } catch (const EInvalidGraphic& e) {
+            prepared.failed = true;
+            prepared.failure = e.what();
+        }
+    }
+    showItem = current;
+}
+
+void TfImageSlideShowPlayer::DropPrepared()
+{
+    if (prepared.item < 0) return;
+    prepared = PreparedChange();
+    if (!changing) targetPicture().Release();
+}
+
+// The prepared change of the current item: its log lines are written now, as they would have
+// been had it been composed now.
+void TfImageSlideShowPlayer::StartPrepared()
+{
+    PreparedChange change = std::move(prepared);
+    prepared = PreparedChange();
+    if (g_fileLog) g_fileLog->Replay(change.log);
+    if (change.failed)
+        SkipItem(change.failure.c_str());
+    else
+        BeginSingleSurfaceChange(change.at);
 }
 
 bool TfImageSlideShowPlayer::LoadItemPicture(CComPicture& picture)
@@ -191,28 +246,30 @@ void TfImageSlideShowPlayer::ScaledItemPicture(int frameWidth, int frameHeight, 
 
 void TfImageSlideShowPlayer::SingleSurfaceShow()
 {
+    BeginSingleSurfaceChange(ComposeSingleSurface());
+}
+
+POINT TfImageSlideShowPlayer::ComposeSingleSurface()
+{
     const int frameWidth = Width(), frameHeight = Height();
-    const std::int32_t perPicture = project.options.backgroundPerPicture;
-    CBackground painter;
-    painter.SetSources(showItem, &project);
-    painter.media = &media;
-    if (perPicture == 0) {
+    if (project.options.backgroundPerPicture == 0) {
+        // A background with its captions for the whole screen, and the picture revealed on it.
+        CBackground painter;
+        painter.SetSources(showItem, &project);
+        painter.media = &media;
         painter.target = &startPicture();
         painter.Paint(runMode);
-        startPicture().Draw(0, 0, backBuffer(), SRCCOPY);
     }
 
     CComPicture scaled;
     PicturePlace place;
     ScaledItemPicture(frameWidth, frameHeight, true, scaled, place);
 
-    if (perPicture == 1) {
-        // The whole new frame is revealed, from what the screen shows now.
-        backBuffer().Draw(0, 0, startPicture(), SRCCOPY);
+    if (project.options.backgroundPerPicture == 1) {
+        // The whole new frame is revealed.
         targetPicture().Create(startPicture().Width(), startPicture().Height(), 0);
         Compose(targetPicture(), scaled, place);
-        StartChange(0, 0);
-        return;
+        return {0, 0};
     }
     // The picture alone is revealed, at its place.
     if (showItem->options.pictureBlendDraw) {
@@ -224,7 +281,16 @@ void TfImageSlideShowPlayer::SingleSurfaceShow()
         targetPicture().surface.swap(scaled.surface);
         targetPicture().dc.swap(scaled.dc);
     }
-    StartChange(place.x, place.y);
+    return {place.x, place.y};
+}
+
+// With a background per picture the change starts from what the screen shows now; otherwise the
+// new background comes at once and the picture is revealed on it.
+void TfImageSlideShowPlayer::BeginSingleSurfaceChange(POINT at)
+{
+    if (project.options.backgroundPerPicture == 1) backBuffer().Draw(0, 0, startPicture(), SRCCOPY);
+    if (project.options.backgroundPerPicture == 0) startPicture().Draw(0, 0, backBuffer(), SRCCOPY);
+    StartChange(at.x, at.y);
 }
 
 // A background, the picture at its place, and the captions unless previewing.
@@ -309,6 +375,7 @@ void TfImageSlideShowPlayer::StartChange(int left, int top)
     request.step = showItem->options.effectStep;
 
     Stop();  // a change still under way gives way to this one
+    changing = true;
     thread = new TSlideShowThread(&request, resting, pacer);
     thread->OnTerminate = [this] { thread = nullptr; };
     thread->FreeOnTerminate = true;

@@ -76,6 +76,22 @@ TEST_F(MediaSettingTest, ShuffledShowShowsEachItemOncePerPass)
     }
 }
 
+TEST_F(MediaSettingTest, TheItemChosenAheadIsWhereTheNextAdvanceGoes)
+{
+    Open(kThreeItems);
+    for (const bool random : {false, true, true, false}) {
+        const std::int32_t current = show.CurrentItem();
+        CMediaSetting next;
+        const std::int32_t chosen = show.ChooseNext(random, next);
+        EXPECT_EQ(chosen, show.ChooseNext(random, next)) << "drawn once";
+        EXPECT_EQ(current, show.CurrentItem());
+        show.Advance(random);
+        EXPECT_EQ(chosen, show.CurrentItem());
+        EXPECT_EQ(show.filename, next.filename);
+        EXPECT_EQ(show.options.effectStep, next.options.effectStep);
+    }
+}
+
 TEST_F(MediaSettingTest, EachItemWalksItsOwnEffectList)
 {
     Open(kThreeItems);

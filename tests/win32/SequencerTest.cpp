@@ -8,6 +8,7 @@
 #include "../../tools/scrpack/BitmapFile.h"
 #include "../support/GdiObjects.h"
 #include "../support/MessagePump.h"
+#include "../support/OwnTempFolder.h"
 #include "../support/PictureShows.h"
 #include "../support/Taskbar.h"
 
@@ -424,6 +425,7 @@ TEST(Sequencer, ABackgroundThatCannotBeDecodedFallsBackToTheSolidColour)
     o.backgroundSolidAllowed = 0;
     o.backgroundPictureAllowed = 1;
     o.pictureBackgroundDesktop = 1;  // the desktop snapshot, damaged below
+    OwnTempFolder temp;
     o.backgroundColor = kGreen;
     const std::string snapshot = TempFolder() + "veskdsk.bmp";
     const std::string saved = ReadFileText(snapshot);
@@ -456,3 +458,38 @@ TEST(Sequencer, TheCursorComesBackForThePasswordAlsoOverThePictures)
 }
 
 }  // namespace
+
+// While an item stands in its pause the next picture is composed; it starts from there, logging
+// as if composed at its start. A display that rests drops it, and the item is composed anew.
+TEST(Sequencer, TheNextPictureIsReadyDuringThePauseAndLogsAtItsStart)
+{
+    PictureShow show(ThreeColours());
+    show.project.options.mediaPauseSeconds = 60;  // the pause outlasts the test: NextItem ends it
+    show.project.options.pictureFit = 1;          // which logs its sizes
+    show.Open(smProgram);
+    TfImageSlideShowPlayer& player = *show.Player();
+    const int x = player.pictures[1].Width() / 2, y = player.pictures[1].Height() / 2;
+    const auto nextItemStarts = [&show](const char* name) {
+        show.form->NextItem();
+        const std::string log = show.LogText();
+        const std::size_t named = log.find(std::string("Media name = ") + name);
+        ASSERT_NE(std::string::npos, named) << name;
+        EXPECT_NE(std::string::npos, log.find("neww=", named)) << "the prepared lines follow their item's name";
+        ASSERT_TRUE(show.WaitForLog("end a transition show", show.LogCount("Media name = ")));
+    };
+
+    ASSERT_TRUE(show.WaitForLog("end a transition show"));
+    ASSERT_TRUE(PumpUntil([&] { return player.HasPrepared(); }, 10000));
+    EXPECT_EQ(kGreen, PixelOf(player.pictures[2], x, y));
+    EXPECT_EQ(kRed, PixelOf(player.pictures[1], x, y)) << "the screen shows the current picture";
+    EXPECT_EQ(1, show.LogCount("neww="));
+    nextItemStarts("green.bmp");
+    EXPECT_EQ(kGreen, PixelOf(player.pictures[1], x, y));
+
+    ASSERT_TRUE(PumpUntil([&] { return player.HasPrepared(); }, 10000));
+    SendPowerSetting(show.window, GUID_CONSOLE_DISPLAY_STATE, 0);
+    EXPECT_FALSE(player.HasPrepared());
+    SendPowerSetting(show.window, GUID_CONSOLE_DISPLAY_STATE, 1);
+    nextItemStarts("blue.bmp");
+    EXPECT_EQ(kBlue, PixelOf(player.pictures[1], x, y));
+}
