@@ -1,6 +1,8 @@
 // Picture ready (decode and fit to 1920 × 1080, as the slideshow does) against a plain decode
 // of the same 6000 × 4000 JPEG by the imaging component into memory. Best of several runs each.
-// Goal: ≤ 1.2 ×.
+// Goal: ≤ 0.5 ×, which takes a decode at a reduced scale. Whether the imaging component offers
+// one (the frame's IWICBitmapSourceTransform) is printed, and so is the time of a scaler put
+// directly on the frame, the other way to ask for one.
 //
 //   picture_bench [WORKDIR]
 //   picture_bench decode FILE   prints the plain decode time of FILE alone (best of three)
@@ -87,6 +89,44 @@ double PlainDecode(IWICImagingFactory& factory, const std::string& path)
     return Milliseconds(Clock::now() - start);
 }
 
+// The JPEG frame's own reduced decode: whether the frame offers IWICBitmapSourceTransform (asked
+// for by its identifier, which the cross-compiler's headers do not declare).
+const char* ReducedDecodeOffer(IWICImagingFactory& factory, const std::string& path)
+{
+    static const IID kSourceTransform = {0x3b16811b, 0x6a43, 0x4ec9, {0xb7, 0x13, 0x3d, 0x5a, 0x0c, 0x13, 0xb9, 0x40}};
+    ComPtr<IWICBitmapDecoder> decoder;
+    factory.CreateDecoderFromFilename(Wide(path).c_str(), nullptr, GENERIC_READ, WICDecodeMetadataCacheOnDemand,
+                                      &decoder);
+    ComPtr<IWICBitmapFrameDecode> frame;
+    if (!decoder || FAILED(decoder->GetFrame(0, &frame))) return "no frame";
+    ComPtr<IUnknown> transform;
+    return SUCCEEDED(frame->QueryInterface(kSourceTransform, reinterpret_cast<void**>(transform.GetAddressOf())))
+               ? "offered"
+               : "not offered (the frame has no IWICBitmapSourceTransform)";
+}
+
+// The frame decoded through a scaler to a quarter of its size (the format converter after it).
+double ScalerOnTheFrame(IWICImagingFactory& factory, const std::string& path)
+{
+    const auto start = Clock::now();
+    ComPtr<IWICBitmapDecoder> decoder;
+    factory.CreateDecoderFromFilename(Wide(path).c_str(), nullptr, GENERIC_READ, WICDecodeMetadataCacheOnDemand,
+                                      &decoder);
+    ComPtr<IWICBitmapFrameDecode> frame;
+    if (!decoder || FAILED(decoder->GetFrame(0, &frame))) return 0;
+    ComPtr<IWICBitmapScaler> scaler;
+    factory.CreateBitmapScaler(&scaler);
+    const UINT width = kWidth / 4, height = kHeight / 4;
+    scaler->Initialize(frame.Get(), width, height, WICBitmapInterpolationModeFant);
+    ComPtr<IWICFormatConverter> converter;
+    factory.CreateFormatConverter(&converter);
+    converter->Initialize(scaler.Get(), GUID_WICPixelFormat32bppBGR, WICBitmapDitherTypeNone, nullptr, 0,
+                          WICBitmapPaletteTypeCustom);
+    std::vector<BYTE> pixels(static_cast<std::size_t>(width) * height * 4);
+    converter->CopyPixels(nullptr, width * 4, static_cast<UINT>(pixels.size()), pixels.data());
+    return Milliseconds(Clock::now() - start);
+}
+
 double PictureReady(const std::string& path, CComPicture& target)
 {
     const auto start = Clock::now();
@@ -120,11 +160,14 @@ int main(int argc, char** argv)
 
     CComPicture target;
     target.Create(1920, 1080, 0);
-    double plain = 1e9, ready = 1e9;
+    double plain = 1e9, ready = 1e9, scaled = 1e9;
     for (int run = 0; run < kRuns; ++run) {
         plain = std::min(plain, PlainDecode(*factory.Get(), path));
         ready = std::min(ready, PictureReady(path, target));
+        scaled = std::min(scaled, ScalerOnTheFrame(*factory.Get(), path));
     }
-    std::printf("plain decode %.0f ms, picture ready %.0f ms: %.2f x (goal <= 1.2)\n", plain, ready, ready / plain);
+    std::printf("plain decode %.0f ms, picture ready %.0f ms: %.2f x (goal <= 0.5)\n", plain, ready, ready / plain);
+    std::printf("   the JPEG frame's reduced decode: %s\n", ReducedDecodeOffer(*factory.Get(), path));
+    std::printf("   a scaler on the frame to a quarter: %.0f ms, %.2f x the plain decode\n", scaled, scaled / plain);
     return 0;
 }
