@@ -158,6 +158,11 @@ void TfImageSlideShowPlayer::Prepare(CMediaSetting& next, std::int32_t index)
     prepared.item = index;
     prepared.width = Width();
     prepared.height = Height();
+    // With a background per picture the change starts from what the screen shows, copied into
+    // the start picture when it begins; until then the start picture is let go, so the prepared
+    // frame is decoded and composed in the memory of the frame it replaces.
+    const bool startFromScreen = project.options.backgroundPerPicture == 1;
+    if (startFromScreen) startPicture().Release();
     {
         LogCapture capture(prepared.log);
         targetPicture().Release();
@@ -168,6 +173,9 @@ void TfImageSlideShowPlayer::Prepare(CMediaSetting& next, std::int32_t index)
             prepared.failure = e.what();
         }
     }
+    // Made again now, and written once, so its memory is in place before the change begins.
+    if (startFromScreen && startPicture().Create(backBuffer().Width(), backBuffer().Height(), 0))
+        backBuffer().Draw(0, 0, startPicture(), SRCCOPY);
     showItem = current;
 }
 
@@ -267,7 +275,7 @@ POINT TfImageSlideShowPlayer::ComposeSingleSurface()
 
     if (project.options.backgroundPerPicture == 1) {
         // The whole new frame is revealed.
-        targetPicture().Create(startPicture().Width(), startPicture().Height(), 0);
+        targetPicture().Create(backBuffer().Width(), backBuffer().Height(), 0);
         Compose(targetPicture(), scaled, place);
         return {0, 0};
     }
@@ -288,6 +296,10 @@ POINT TfImageSlideShowPlayer::ComposeSingleSurface()
 // new background comes at once and the picture is revealed on it.
 void TfImageSlideShowPlayer::BeginSingleSurfaceChange(POINT at)
 {
+    if (!startPicture().surface && !startPicture().Create(backBuffer().Width(), backBuffer().Height(), 0)) {
+        SkipItem("no memory for the change");
+        return;
+    }
     if (project.options.backgroundPerPicture == 1) backBuffer().Draw(0, 0, startPicture(), SRCCOPY);
     if (project.options.backgroundPerPicture == 0) startPicture().Draw(0, 0, backBuffer(), SRCCOPY);
     StartChange(at.x, at.y);

@@ -482,6 +482,7 @@ TEST(Sequencer, TheNextPictureIsReadyDuringThePauseAndLogsAtItsStart)
     ASSERT_TRUE(PumpUntil([&] { return player.HasPrepared(); }, 10000));
     EXPECT_EQ(kGreen, PixelOf(player.pictures[2], x, y));
     EXPECT_EQ(kRed, PixelOf(player.pictures[1], x, y)) << "the screen shows the current picture";
+    EXPECT_EQ(kRed, PixelOf(player.pictures[0], x, y)) << "the change will start from the screen";
     EXPECT_EQ(1, show.LogCount("neww="));
     nextItemStarts("green.bmp");
     EXPECT_EQ(kGreen, PixelOf(player.pictures[1], x, y));
