@@ -86,8 +86,10 @@ PlayerRun RunPlayer(const std::string& commandLine, const std::string& folder, D
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
     if (!::CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, kDebugged ? DEBUG_ONLY_THIS_PROCESS : 0, nullptr,
-                          folder.c_str(), &startup, &info))
+                          folder.c_str(), &startup, &info)) {
+        run.startError = ::GetLastError();
         return run;
+    }
     run.started = true;
     UniqueKernelHandle process(info.hProcess), thread(info.hThread);
 

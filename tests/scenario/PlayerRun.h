@@ -12,6 +12,7 @@
 
 struct PlayerRun {
     bool started = false;
+    DWORD startError = 0;            // why it could not be started
     bool showed = false;             // its screen window was up
     std::vector<std::string> boxes;  // the texts of the message boxes it showed, in order
     bool ended = false;              // it ended within the time-out

@@ -41,12 +41,12 @@ const char kManifest[] = R"({
   ]
 })";
 
-void WriteBytes(const fs::path& path, const std::vector<std::uint8_t>& bytes)
+bool WriteBytes(const fs::path& path, const std::vector<std::uint8_t>& bytes)
 {
     std::FILE* file = std::fopen(path.string().c_str(), "wb");
-    if (!file) return;
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
-    std::fclose(file);
+    if (!file) return false;
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    return std::fclose(file) == 0 && written;
 }
 
 // The show as the package tool writes it; empty when it could not.
@@ -108,15 +108,29 @@ Checked RunOne(const fs::path& work, const std::vector<std::uint8_t>& bytes, con
                bool keepLog)
 {
     const fs::path show = work / "show", temp = work / "tmp";
-    Empty(show);
     Empty(temp);
-    WriteBytes(show / "show.scr", bytes);
+    // The system may hold the last run's program file for a moment after that run has ended.
+    bool written = false;
+    for (int attempt = 0; attempt < 100 && !written; ++attempt) {
+        if (attempt) ::Sleep(50);
+        Empty(show);
+        written = WriteBytes(show / "show.scr", bytes);
+    }
     if (keepLog) WriteFileText((show / "vesk.log").string(), "");
     Checked c;
-    c.run = RunPlayer("\"" + (show / "show.scr").string() + "\" /s", show.string(), kShowMs, kTimeoutMs);
+    if (!written) {
+        c.fault = "could not be written";
+        return c;
+    }
+    const std::string command = "\"" + (show / "show.scr").string() + "\" /s";
+    c.run = RunPlayer(command, show.string(), kShowMs, kTimeoutMs);
+    if (!c.run.started) {  // the program file is written and whole: a start the system refused is tried again
+        ::Sleep(500);
+        c.run = RunPlayer(command, show.string(), kShowMs, kTimeoutMs);
+    }
     char code[64];
     if (!c.run.started) {
-        c.fault = "could not be started";
+        c.fault = "could not be started: error " + std::to_string(c.run.startError);
     } else if (c.run.crashed) {
         std::snprintf(code, sizeof code, "faulted: exception 0x%08lX at 0x%08lX",
                       static_cast<unsigned long>(c.run.exceptionCode),
