@@ -12,10 +12,11 @@ set -uo pipefail
 # The 64-bit compiler and loader run the Windows tests on machines that cannot run 32-bit code.
 packages=(cmake ninja-build make g++ googletest g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
           wine wine32:i386 wine64 libxinerama1:i386 fonts-wine xvfb xauth xdotool imagemagick clang libclang-rt-14-dev
-          nlohmann-json3-dev time gnome-backgrounds libimage-exiftool-perl)
+          nlohmann-json3-dev time gnome-backgrounds libimage-exiftool-perl
+          libjpeg62-turbo-dev libpng-dev libheif-dev libwebp-dev libavif-dev fonts-dejavu-core)
 max_rounds=8
 
-installed_version() { dpkg-query -W -f='${Status} ${Version}' "$1" 2>/dev/null | sed -n 's/^install ok installed //p'; }
+installed_version() { dpkg-query -W -f='${Status} ${Version}\n' "$1" 2>/dev/null | sed -n 's/^install ok installed //p' | head -n 1; }
 
 missing=()
 for p in "${packages[@]}"; do
@@ -73,6 +74,20 @@ pin_from_unmet() {
       found=0
     fi
   done < <(sed -n '/unmet dependencies:/,/^E:/p' <<<"$report" | grep -oE 'Depends: [^ ]+( \(= [^)]+\))?' | sed 's/^[A-Za-z]*Depends: //')
+  # A package that wants one exact version of a library already pinned to another (a -dev package
+  # of a newer suite) goes to the pinned version when its index offers that.
+  local wanter="" library
+  while read -r line; do
+    [[ $line =~ ^([^ ]+)\ :\ (.*)$ ]] && wanter=${BASH_REMATCH[1]} && line=${BASH_REMATCH[2]}
+    [[ $line =~ Depends:\ ([^ :]+)(:[^ ]+)?\ \(=\ ([^\)]+)\) ]] || continue
+    library=${BASH_REMATCH[1]}; version=${pinned[$library]:-}
+    name=${wanter%%:*}
+    [ -n "$wanter" ] && [ -n "$version" ] && [ "$version" != "${BASH_REMATCH[3]}" ] && [ -z "${pinned[$name]:-}" ] || continue
+    versions_of "$wanter" | grep -Fxq "$version" || continue
+    pinned[$name]=$version
+    pins+=("$wanter=$version")
+    found=0
+  done < <(sed -n '/unmet dependencies:/,/^E:/p' <<<"$report")
   return $found
 }
 
