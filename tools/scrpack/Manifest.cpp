@@ -2,9 +2,11 @@
 
 #include "../../src/settings/Media.h"
 #include "../../src/slideshow/EffectNames.h"
+#include "CodePages.h"
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -39,7 +41,8 @@ constexpr OptionRange kRanges[] = {
     {"musicPauseSeconds", 0, 86400},
     {"flashSeconds", 0, 86400},
     {"titlePosition", 0, 9},
-    {"descPosition", 0, 9}, {"videoSizeMode", 0, 5},
+    {"descPosition", 0, 9},
+    {"videoSizeMode", 0, 5},
 };
 
 std::string Child(const std::string& path, const std::string& key)
@@ -76,6 +79,23 @@ std::vector<int> Counting(int count)
 bool EndsWith(const std::string& text, const std::string& end)
 {
     return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+// The first character of `text` that none of the character sets' code pages hold.
+std::string FirstMissing(const std::string& text, const std::vector<int>& charsets)
+{
+    std::string bytes;
+    for (std::size_t i = 0; i < text.size();) {
+        std::size_t length = 1;
+        while (i + length < text.size() && (static_cast<unsigned char>(text[i + length]) & 0xC0) == 0x80)
+            ++length;
+        const std::string character = text.substr(i, length);
+        if (std::none_of(charsets.begin(), charsets.end(),
+                         [&](int charset) { return EncodeText(CodePageOfCharset(charset), character, bytes); }))
+            return character;
+        i += length;
+    }
+    return text;
 }
 
 std::string Trimmed(const std::string& text)
@@ -138,6 +158,11 @@ private:
                      std::int64_t& out);
 
     void ReadText(const json& object, const char* key, const std::string& path, std::string& out);
+    // A caption, kept as UTF-8 until its character set is known.
+    void ReadUnicode(const json& object, const char* key, const std::string& path, std::string& out);
+    // The caption in the code page of its character set; without a named one, the first character
+    // set whose code page holds the text is set (ASCII keeps the default).
+    void StoreCaption(std::string& text, const std::string& path, std::uint32_t& charset, bool named);
     std::string ReadStyle(const json& value, const std::string& path);
     std::string ReadNumbers(const json& value, const std::string& path, int count, const char* what);
     std::string ReadEffects(const json& value, const std::string& path);
@@ -176,8 +201,42 @@ void ManifestReader::ReadText(const json& object, const char* key, const std::st
         Error(Child(path, key), "must be a text");
         return;
     }
-    if (!Utf8ToLatin1(value->get<std::string>(), out))
-        Error(Child(path, key), "holds a character that the package's 8-bit texts cannot store");
+    if (!EncodeText(kWesternCodePage, value->get<std::string>(), out))
+        Error(Child(path, key), "holds a character that code page 1252 cannot store");
+}
+
+void ManifestReader::ReadUnicode(const json& object, const char* key, const std::string& path, std::string& out)
+{
+    const json* value = Find(object, key);
+    if (!value) return;
+    if (value->is_string())
+        out = value->get<std::string>();
+    else
+        Error(Child(path, key), "must be a text");
+}
+
+void ManifestReader::StoreCaption(std::string& text, const std::string& path, std::uint32_t& charset, bool named)
+{
+    std::string stored;
+    if (named) {
+        if (EncodeText(CodePageOfCharset(static_cast<int>(charset)), text, stored)) {
+            text = stored;
+            return;
+        }
+        Error(path, "the code page " + std::to_string(CodePageOfCharset(static_cast<int>(charset))) +
+                        " of character set " + std::to_string(charset) + " cannot hold " +
+                        Quoted(FirstMissing(text, {static_cast<int>(charset)})));
+        return;
+    }
+    // Plain ASCII keeps the system's default character set.
+    if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) return;
+    if (const std::optional<int> chosen = ChooseCharset(text)) {
+        charset = static_cast<std::uint32_t>(*chosen);
+        EncodeText(CodePageOfCharset(*chosen), text, stored);
+        text = stored;
+        return;
+    }
+    Error(path, "no code page of a character set holds " + Quoted(FirstMissing(text, CharsetsInOrder())));
 }
 
 void ManifestReader::StoredOnce(std::map<std::string, std::string>& names, const std::string& file,
@@ -414,9 +473,9 @@ ManifestItem ManifestReader::ReadItem(const json& value, const std::string& path
             if (type->is_string() && *type == types[t]) item.options.mediaType = t, known = true;
         if (!known) Error(Child(path, "type"), "must be \"picture\", \"flash\" or \"video\"");
     }
-    ReadText(value, "title", path, item.title);
+    ReadUnicode(value, "title", path, item.title);
     ReadText(value, "titleFont", path, item.titleFont);
-    ReadText(value, "description", path, item.description);
+    ReadUnicode(value, "description", path, item.description);
     ReadText(value, "descriptionFont", path, item.descriptionFont);
     if (const json* style = Find(value, "titleStyle")) item.titleStyle = ReadStyle(*style, Child(path, "titleStyle"));
     if (const json* style = Find(value, "descriptionStyle"))
@@ -441,6 +500,9 @@ ManifestItem ManifestReader::ReadItem(const json& value, const std::string& path
     if (const json* options = Find(value, "options"))
         ReadOptions(*options, Child(path, "options"), item.options, named);
     if (named.count("mediaType") && Find(value, "type")) Error(Child(path, "type"), "and options.mediaType both given");
+    StoreCaption(item.title, Child(path, "title"), item.options.titleCharset, named.count("titleCharset") != 0);
+    StoreCaption(item.description, Child(path, "description"), item.options.descCharset,
+                 named.count("descCharset") != 0);
     return item;
 }
 
@@ -450,7 +512,14 @@ void ManifestReader::Read(const json& root, const std::string& defaultName)
         Error("(manifest)", "must be an object");
         return;
     }
-    KnownKeys(root, "", {"project", "items", "music", "backgroundPictures", "runtimeLibraries"});
+    KnownKeys(root, "", {"project", "items", "music", "backgroundPictures", "runtimeLibraries", "fitPictures"});
+    if (const json* fit = Find(root, "fitPictures")) {
+        PictureSize box;
+        if (fit->is_string() && ParseFitBox(fit->get<std::string>(), box))
+            show.fitPictures = box;
+        else
+            Error("fitPictures", "must be a box \"WIDTHxHEIGHT\" such as \"3840x2160\"");
+    }
 
     show.name = defaultName;
     show.appName = "scrpack";

@@ -4,13 +4,17 @@
 //
 //   { "items": ["sunrise.jpg", "lake.png", "meadow.gif", "dunes.tif", "night.bmp"] }
 //
-// Paths are relative to the manifest's folder. Texts are UTF-8 in the manifest and 8-bit
-// (Latin-1) in the package.
+// Paths are relative to the manifest's folder. Texts are UTF-8 in the manifest and 8-bit in the
+// package: an item's title and description in the code page of its font's character set (chosen
+// when the manifest names none), every other text in code page 1252.
 #pragma once
 
 #include "../../src/settings/ProjectOptions.h"
 #include "../../src/settings/ShowItemOptions.h"
+#include "FitSize.h"
 
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,7 +37,15 @@ struct ShowManifest {
     std::vector<std::string> music;
     std::vector<std::string> backgroundPictures;
     std::vector<std::string> runtimeLibraries;
-    bool runtimeLibrariesGiven = false;  // false: the image library beside the player is carried
+    bool runtimeLibrariesGiven = false;      // false: the image library beside the player is carried
+    std::optional<PictureSize> fitPictures;  // pictures larger than this box are scaled down
+
+    // Pictures stored from another file or under another name than the manifest's (converted,
+    // fitted, or renamed for their format), by the manifest's file name.
+    struct StoredFile {
+        std::string name, path;
+    };
+    std::map<std::string, StoredFile> storedPictures;
 
     // The path of a file the manifest names.
     std::string PathOf(const std::string& file) const;
@@ -48,7 +60,7 @@ ShowManifest ParseManifest(const std::string& text, const std::string& folder, c
 // The file name of a path, after its last "/" or "\\": the name a file is stored under.
 std::string BaseName(const std::string& path);
 
-// The 8-bit texts of the package, to and from the manifest's UTF-8; false for a character that
+// Stored file names of the package, to and from the manifest's UTF-8; false for a character that
 // Latin-1 cannot hold.
 bool Utf8ToLatin1(const std::string& utf8, std::string& latin1);
 std::string Latin1ToUtf8(const std::string& latin1);

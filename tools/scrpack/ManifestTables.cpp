@@ -42,6 +42,19 @@ private:
     std::set<std::string> names;
 };
 
+// A picture's stored name and the file its bytes come from, after preparation.
+std::string MediaName(const ShowManifest& show, const std::string& file, bool embedded)
+{
+    const auto it = show.storedPictures.find(file);
+    return embedded && it != show.storedPictures.end() ? Latin1(it->second.name) : StoredName(file, embedded);
+}
+
+PackageValue MediaFile(const ShowManifest& show, const std::string& file)
+{
+    const auto it = show.storedPictures.find(file);
+    return PackageValue::File(it != show.storedPictures.end() ? it->second.path : show.PathOf(file));
+}
+
 PackageValue FileOrEmpty(const ShowManifest& show, const std::string& file, bool embedded)
 {
     return embedded ? PackageValue::File(show.PathOf(file)) : PackageValue::Text("");
@@ -97,8 +110,8 @@ std::vector<PackageTable> ManifestTables(const ShowManifest& show, const std::st
         music.Add(StoredName(track, musicEmbedded), {PackageValue::Int(1), FileOrEmpty(show, track, musicEmbedded)});
     for (const ManifestItem& item : show.items) {
         const auto text = [](const std::string& t) { return PackageValue::Text(t); };
-        const std::string file = StoredName(item.file, mediaEmbedded);
-        if (mediaEmbedded) media.Add(file, {PackageValue::File(show.PathOf(item.file))});
+        const std::string file = MediaName(show, item.file, mediaEmbedded);
+        if (mediaEmbedded) media.Add(file, {MediaFile(show, item.file)});
         std::string bound;
         if (!item.boundSound.empty()) {
             bound = StoredName(item.boundSound, mediaEmbedded);
@@ -112,9 +125,9 @@ std::vector<PackageTable> ManifestTables(const ShowManifest& show, const std::st
                            text(item.effects), text(item.backgrounds), text(bound), text(NameList(item.auxFiles))});
     }
     for (const std::string& picture : show.backgroundPictures) {
-        const std::string name = StoredName(picture, mediaEmbedded);
+        const std::string name = MediaName(show, picture, mediaEmbedded);
         backImages.AddRecord({PackageValue::Text(name)});
-        if (mediaEmbedded) media.Add(name, {PackageValue::File(show.PathOf(picture))});
+        if (mediaEmbedded) media.Add(name, {MediaFile(show, picture)});
     }
     for (const std::string& library : Libraries(show, imageLibrary))
         libraries.Add(StoredName(library, true), {PackageValue::File(show.PathOf(library))});

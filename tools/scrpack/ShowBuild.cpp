@@ -1,10 +1,13 @@
 #include "ShowBuild.h"
 
 #include "ManifestTables.h"
+#include "PicturePrepare.h"
+#include "ShowPictures.h"
 
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 
 namespace {
 
@@ -58,18 +61,79 @@ std::uint64_t FileSize(const std::string& path)
     return error ? 0 : size;
 }
 
+// The show of the request's manifest or folder; for a folder, `manifestText` is its manifest.
+ShowManifest ReadShow(const BuildRequest& request, std::string& manifestText, std::vector<std::string>& errors)
+{
+    if (!std::filesystem::is_directory(request.source)) return ReadManifest(request.source, errors);
+    std::string manifestFolder = request.source;
+    if (!request.manifestOut.empty())
+        manifestFolder = std::filesystem::absolute(request.manifestOut).parent_path().string();
+    manifestText = FolderManifest(request.source, request.order, request.fit, manifestFolder, errors);
+    if (!errors.empty()) return {};
+    std::string name;
+    const std::filesystem::path normal = std::filesystem::absolute(request.source).lexically_normal();
+    Utf8ToLatin1((normal.has_filename() ? normal : normal.parent_path()).filename().string(), name);
+    return ParseManifest(manifestText, (std::filesystem::path(manifestFolder) / "").string(), name, errors);
+}
+
+// Removes the work folder of converted pictures when the build ends, whichever way.
+struct WorkFolder {
+    std::string path;
+    ~WorkFolder()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+};
+
+std::string Megabytes(std::uint64_t bytes)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f MB", bytes / 1e6);
+    return text;
+}
+
 }  // namespace
 
 int BuildShow(const std::string& manifestPath, const std::string& outputPath, const std::string& playerPath,
               std::ostream& out, std::ostream& err, bool progress)
 {
+    BuildRequest request;
+    request.source = manifestPath;
+    request.output = outputPath;
+    request.player = playerPath;
+    request.progress = progress;
+    return BuildShow(request, out, err);
+}
+
+int BuildShow(const BuildRequest& request, std::ostream& out, std::ostream& err)
+{
+    const std::string& outputPath = request.output;
+    const std::string& playerPath = request.player;
     std::vector<std::string> errors;
-    const ShowManifest show = ReadManifest(manifestPath, errors);
+    std::string manifestText;
+    ShowManifest show = ReadShow(request, manifestText, errors);
+    if (request.fit) show.fitPictures = request.fit;
     if (!playerPath.empty() && !std::filesystem::is_regular_file(playerPath))
         errors.push_back("--player: no such file: " + playerPath);
     for (const std::string& error : errors)
-        err << "scrpack: " << manifestPath << ": " << error << "\n";
+        err << "scrpack: " << request.source << ": " << error << "\n";
     if (!errors.empty()) return 1;
+
+    if (show.fitPictures && !PicturePreparer::CanFit())
+        err << "scrpack: pictures are stored at their own sizes: fitting them needs the Linux scrpack\n";
+    const WorkFolder work{outputPath + ".pictures"};
+    const PictureTotals pictures = PrepareShowPictures(show, work.path, request.progress ? &err : nullptr, errors);
+    for (const std::string& error : errors)
+        err << "scrpack: " << error << "\n";
+    if (!errors.empty()) return 1;
+    if (pictures.changed > 0) {
+        const std::uint64_t saved =
+            pictures.originalBytes > pictures.storedBytes ? pictures.originalBytes - pictures.storedBytes : 0;
+        out << "pictures\t" << pictures.pictures << " (" << pictures.changed << " converted or fitted), "
+            << Megabytes(pictures.originalBytes) << " -> " << Megabytes(pictures.storedBytes) << ", "
+            << Megabytes(saved) << " saved\n";
+    }
 
     std::string imageLibrary;
     if (!playerPath.empty()) {
@@ -87,13 +151,22 @@ int BuildShow(const std::string& manifestPath, const std::string& outputPath, co
         {
             TFileStream file;
             if (file.Create(partial)) {
-                ProgressStream stream(file, total, EmbeddedFileCount(show, imageLibrary), progress ? &err : nullptr);
+                ProgressStream stream(file, total, EmbeddedFileCount(show, imageLibrary),
+                                      request.progress ? &err : nullptr);
                 written = AppendPackage(playerPath, tables, stream);
                 stream.Finish();
             }
         }
         std::error_code renamed;
         if (written) std::filesystem::rename(partial, outputPath, renamed);
+        if (written && !renamed && !request.manifestOut.empty()) {
+            std::ofstream manifest(request.manifestOut, std::ios::binary);
+            if (!(manifest << manifestText) || !manifest.flush()) {
+                err << "scrpack: cannot write " << request.manifestOut << "\n";
+                std::filesystem::remove(outputPath, renamed);
+                return 1;
+            }
+        }
         if (written && !renamed) {
             out << outputPath << "\t" << show.items.size() << " items\n";
             return 0;

@@ -6,6 +6,7 @@
 #include "../../src/package/XMLTable.h"
 #include "../../src/settings/ListTexts.h"
 #include "../../src/settings/Media.h"
+#include "CodePages.h"
 #include "Manifest.h"
 
 #include <nlohmann/json.hpp>
@@ -67,6 +68,14 @@ json StyleJson(const std::string& list)
 std::string Utf8(const std::string& latin1)
 {
     return Latin1ToUtf8(latin1);
+}
+
+// A stored text in its code page as UTF-8; bytes that the code page leaves undefined are read as
+// Latin-1, so that a package from elsewhere still comes apart.
+std::string Unicode(const std::string& bytes, int codePage)
+{
+    std::string utf8;
+    return DecodeText(codePage, bytes, utf8) ? utf8 : Latin1ToUtf8(bytes);
 }
 
 // Writes the files of one table into a sub-folder; each file under its stored name.
@@ -137,7 +146,7 @@ private:
                                                                      {"copyright", "copyright"},
                                                                      {"description", "description"}};
         for (const auto& [field, key] : kTexts)
-            project[key] = Utf8(table.ReadText(field));
+            project[key] = Unicode(table.ReadText(field), kWesternCodePage);
         const std::string picture = table.ReadText("dialogpicture");
         if (!picture.empty()) {
             if (!options.mediaEmbedded)
@@ -177,11 +186,12 @@ private:
             const ShowItemOptions o = ShowItemOptions::FromBytes(block, setting.ReadRaw("data", block, sizeof block));
             json item;
             item["file"] = MediaPath(setting.ReadText("filename"));
-            item["title"] = Utf8(setting.ReadText("title"));
-            item["titleFont"] = Utf8(setting.ReadText("titlefontname"));
+            const auto codePage = [](std::uint32_t charset) { return CodePageOfCharset(static_cast<int>(charset)); };
+            item["title"] = Unicode(setting.ReadText("title"), codePage(o.titleCharset));
+            item["titleFont"] = Unicode(setting.ReadText("titlefontname"), kWesternCodePage);
             item["titleStyle"] = StyleJson(setting.ReadText("titlefontstyle"));
-            item["description"] = Utf8(setting.ReadText("desc"));
-            item["descriptionFont"] = Utf8(setting.ReadText("descfontname"));
+            item["description"] = Unicode(setting.ReadText("desc"), codePage(o.descCharset));
+            item["descriptionFont"] = Unicode(setting.ReadText("descfontname"), kWesternCodePage);
             item["descriptionStyle"] = StyleJson(setting.ReadText("descfontstyle"));
             item["gradients"] = NumbersJson(setting.ReadText("gradientstring"));
             item["effects"] = NumbersJson(setting.ReadText("effect"));

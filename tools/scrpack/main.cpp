@@ -1,7 +1,9 @@
-// scrpack: makes screensavers from a manifest, takes them apart, and inspects their package.
+// scrpack: makes screensavers from a manifest or a folder, takes them apart, and inspects their
+// package.
 //
-//   scrpack build MANIFEST -o FILE.scr [--player player.scr]
-//                                  the show of the manifest packed behind the player (alone without it)
+//   scrpack build MANIFEST|FOLDER -o FILE.scr [--player player.scr] [--fit WxH]
+//                 [--order name|taken] [--manifest-out show.json]
+//                                  the show packed behind the player (alone without it)
 //   scrpack extract FILE DIR       the package's files and DIR/show.json, which builds it again
 //   scrpack list FILE              the directory: name, start and size of each table
 //   scrpack dump FILE [TABLE...]   the tables with their fields and records, as JSON
@@ -9,6 +11,7 @@
 #include "ShowBuild.h"
 #include "ShowExtract.h"
 
+#include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -21,9 +24,11 @@
 #endif
 
 namespace {
-int Usage()
+int Usage(const std::string& problem = {})
 {
-    std::cerr << "usage: scrpack build MANIFEST -o FILE.scr [--player player.scr]\n"
+    if (!problem.empty()) std::cerr << "scrpack: " << problem << "\n";
+    std::cerr << "usage: scrpack build MANIFEST|FOLDER -o FILE.scr [--player player.scr] [--fit WIDTHxHEIGHT]\n"
+                 "                     [--order name|taken] [--manifest-out show.json]\n"
                  "       scrpack extract FILE DIR\n"
                  "       scrpack list FILE\n"
                  "       scrpack dump FILE [TABLE...]\n";
@@ -32,19 +37,36 @@ int Usage()
 
 int Build(int argc, char** argv)
 {
-    std::string output, player;
+    BuildRequest request;
+    request.source = argv[2];
+    bool ordered = false;
     for (int i = 3; i < argc; ++i) {
         const std::string option = argv[i];
         if (i + 1 >= argc) return Usage();
-        if (option == "-o")
-            output = argv[++i];
-        else if (option == "--player")
-            player = argv[++i];
-        else
+        const std::string value = argv[++i];
+        if (option == "-o") {
+            request.output = value;
+        } else if (option == "--player") {
+            request.player = value;
+        } else if (option == "--fit") {
+            PictureSize box;
+            if (!ParseFitBox(value, box)) return Usage("--fit: must be a box WIDTHxHEIGHT such as 3840x2160");
+            request.fit = box;
+        } else if (option == "--order" && (value == "name" || value == "taken")) {
+            request.order = value == "taken" ? FolderOrder::Taken : FolderOrder::Name;
+            ordered = true;
+        } else if (option == "--manifest-out") {
+            request.manifestOut = value;
+        } else {
             return Usage();
+        }
     }
-    if (output.empty()) return Usage();
-    return BuildShow(argv[2], output, player, std::cout, std::cerr, isatty(2) != 0);
+    if (request.output.empty()) return Usage();
+    const bool folder = std::filesystem::is_directory(request.source);
+    if (!folder && (ordered || !request.manifestOut.empty()))
+        return Usage("--order and --manifest-out go with a folder; a manifest gives its own order");
+    request.progress = isatty(2) != 0;
+    return BuildShow(request, std::cout, std::cerr);
 }
 }  // namespace
 

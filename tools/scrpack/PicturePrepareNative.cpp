@@ -1,0 +1,102 @@
+// The Linux scrpack: converts and fits with the distribution's picture libraries.
+#include "../../src/framework/ExifOrientation.h"
+#include "../../src/framework/PixelOrientation.h"
+#include "Manifest.h"
+#include "PictureCodecs.h"
+#include "PictureFormat.h"
+#include "PicturePrepare.h"
+
+#include <filesystem>
+
+namespace {
+
+constexpr int kJpegQuality = 90;
+
+std::uint64_t FileBytes(const std::string& path)
+{
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path, error);
+    return error ? 0 : size;
+}
+
+int FileOrientation(const std::string& path)
+{
+    SharedReadFile file;
+    return file.Open(path) ? JpegOrientation(file) : kOrientationAsStored;
+}
+
+Picture Decode(PictureFormat format, const std::string& path)
+{
+    switch (format) {
+        case PictureFormat::Png:
+            return DecodePng(path);
+        case PictureFormat::Heif:
+            return DecodeHeif(path);
+        case PictureFormat::Avif:
+            return DecodeAvif(path);
+        case PictureFormat::Webp:
+            return DecodeWebp(path);
+        default:
+            return DecodeJpeg(path, 1);
+    }
+}
+
+}  // namespace
+
+bool PicturePreparer::CanFit()
+{
+    return true;
+}
+
+PreparedPicture PicturePreparer::Prepare(const std::string& path)
+{
+    const PictureFormat format = SniffPictureFile(path);
+    if (format == PictureFormat::Unknown)
+        throw PictureRefused("not a picture that scrpack knows (JPEG, PNG, GIF, BMP, TIFF, HEIF, AVIF, WebP)");
+    PreparedPicture prepared;
+    prepared.path = path;
+    prepared.originalBytes = prepared.storedBytes = FileBytes(path);
+    prepared.storedName = StoredPictureName(path, StoredExtension(format));
+    const bool convert = !PlayerReads(format);
+    const bool fittable = format == PictureFormat::Jpeg || format == PictureFormat::Png || convert;
+    if (!convert && (!box || !fittable)) return prepared;
+
+    try {
+        Picture picture;
+        if (format == PictureFormat::Jpeg) {
+            // Decoded at a reduced scale where that still leaves at least the fitted size.
+            const PictureSize stored = JpegSize(path);
+            const int orientation = FileOrientation(path);
+            const OrientedSize upright = OrientSize(stored.width, stored.height, orientation);
+            const PictureSize target = FitInside({upright.width, upright.height}, *box);
+            if (target == PictureSize{upright.width, upright.height}) return prepared;
+            const OrientedSize storedTarget = OrientSize(target.width, target.height, orientation);
+            picture = DecodeJpeg(path, JpegScaleDenominator(stored, {storedTarget.width, storedTarget.height}));
+            OrientPicture(picture, orientation);
+            ResizePicture(picture, target);
+        } else {
+            picture = Decode(format, path);
+            const PictureSize target = box ? FitInside(picture.Size(), *box) : picture.Size();
+            if (!convert && target == picture.Size()) return prepared;
+            ResizePicture(picture, target);
+        }
+        const char* extension = picture.hasAlpha ? ".png" : ".jpg";
+        const std::string file = NewFile(extension);
+        if (picture.hasAlpha)
+            EncodePng(picture, file);
+        else
+            EncodeJpeg(picture, kJpegQuality, file);
+        const std::uint64_t bytes = FileBytes(file);
+        if (!convert && bytes >= prepared.originalBytes) {
+            std::filesystem::remove(file);  // the original is smaller: it stays as it is
+            return prepared;
+        }
+        prepared.path = file;
+        prepared.storedBytes = bytes;
+        prepared.storedName = StoredPictureName(path, extension);
+        return prepared;
+    } catch (const PictureError& e) {
+        throw PictureRefused(std::string("cannot ") + (convert ? "convert" : "fit") + " this " + FormatName(format) +
+                             " picture: " + e.what());
+    }
+}
