@@ -21,9 +21,12 @@ struct ManifestTest : ::testing::Test {
     {
         std::filesystem::create_directories(dir.Path("sub"));
         std::filesystem::create_directories(dir.Path("other"));
-        for (const char* name : {"a.bmp", "b.jpg", "sub/c.png", "other/a.bmp", "theme.wav", "ping.wav", "intro.xml",
-                                 "Expic.dll", "banner.bmp", "bg.jpg"})
+        for (const char* name : {"theme.wav", "ping.wav", "intro.xml", "Expic.dll", "banner.bmp"})
             dir.Write(name, std::string("bytes of ") + name);
+        // Pictures are recognised by their first bytes; the rest is never decoded without a box.
+        for (const auto& [name, magic] : {std::pair{"a.bmp", "BM"}, {"other/a.bmp", "BM"}, {"b.jpg", "\xFF\xD8\xFF"},
+                                          {"bg.jpg", "\xFF\xD8\xFF"}, {"sub/c.png", "\x89PNG\r\n\x1A\n"}})
+            dir.Write(name, std::string(magic) + "bytes of " + name);
     }
     // Builds `manifest` (written as show.json); the errors, one per line.
     std::string Build(const std::string& manifest, const std::string& output = "show.scr")
@@ -79,7 +82,8 @@ INSTANTIATE_TEST_SUITE_P(
                                 "items[0].backgrounds[0]: the show has no background pictures"},
                       ErrorCase{R"({"items": ["a.bmp", "other/a.bmp"]})",
                                 "items[1]: another file of the show is stored as \"a.bmp\""},
-                      ErrorCase{R"({"items": [{"file": "a.bmp", "title": "€"}]})", "items[0].title: holds a character"},
+                      ErrorCase{R"({"items": [{"file": "a.bmp", "title": "x 😀"}]})",
+                                "items[0].title: no code page of a character set holds \"😀\""},
                       ErrorCase{R"({"items": []})", "items: must be a list of at least one show item"},
                       ErrorCase{R"({"items": ["a.bmp"],)", "(manifest): not JSON"},
                       ErrorCase{R"({"items": ["a.bmp"], "project": {"options": {"pictureFit": 1E400}}})",

@@ -116,8 +116,10 @@ int BuildShow(const BuildRequest& request, std::ostream& out, std::ostream& err)
     if (request.fit) show.fitPictures = request.fit;
     if (!playerPath.empty() && !std::filesystem::is_regular_file(playerPath))
         errors.push_back("--player: no such file: " + playerPath);
+    // A manifest's problems name a value of it; a folder's name their file.
+    const std::string source = std::filesystem::is_directory(request.source) ? "" : request.source + ": ";
     for (const std::string& error : errors)
-        err << "scrpack: " << request.source << ": " << error << "\n";
+        err << "scrpack: " << source << error << "\n";
     if (!errors.empty()) return 1;
 
     if (show.fitPictures && !PicturePreparer::CanFit())
