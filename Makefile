@@ -95,6 +95,7 @@ bench: deps
 	@cmake --build $(BENCH) -j $(JOBS)
 	@$(BENCH)/bench/package_bench
 	@sh bench/build_bench.sh $(CURDIR)/$(BENCH)/scrpack $(CURDIR)/$(BENCH)/build-bench
+	@sh bench/fit_bench.sh $(CURDIR)/$(BENCH)/scrpack $(CURDIR)/$(BENCH)/fit-bench
 	@$(MAKE) --no-print-directory win32
 	@cmake --build $(WIN32) --target effects_bench picture_bench -j $(JOBS)
 	@echo "== transition effects at 1920 x 1080 and 3840 x 2160 (Xvfb)"
