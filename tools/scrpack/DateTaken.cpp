@@ -16,24 +16,27 @@ public:
     }
     bool valid = false;
 
+    // True when `n` bytes from `at` lie inside the data (written so that nothing wraps).
+    bool Holds(std::size_t at, std::size_t n) const { return at <= size && n <= size - at; }
+
     std::uint32_t U16(std::size_t at) const
     {
-        if (at + 2 > size) return 0;
+        if (!Holds(at, 2)) return 0;
         return little ? data[at] | data[at + 1] << 8 : data[at] << 8 | data[at + 1];
     }
     std::uint32_t U32(std::size_t at) const
     {
-        if (at + 4 > size) return 0;
+        if (!Holds(at, 4)) return 0;
         return little ? U16(at) | U16(at + 2) << 16 : U16(at) << 16 | U16(at + 2);
     }
     // The entry of `tag` in the IFD at `ifd`: the offset of its 12 bytes, or 0.
     std::size_t Entry(std::size_t ifd, std::uint32_t tag) const
     {
-        if (ifd == 0 || ifd + 2 > size) return 0;
+        if (ifd == 0 || !Holds(ifd, 2)) return 0;
         const std::uint32_t count = U16(ifd);
         for (std::uint32_t i = 0; i < count; ++i) {
             const std::size_t entry = ifd + 2 + 12 * static_cast<std::size_t>(i);
-            if (entry + 12 > size) return 0;
+            if (!Holds(entry, 12)) return 0;
             if (U16(entry) == tag) return entry;
         }
         return 0;
@@ -44,7 +47,7 @@ public:
         const std::size_t entry = Entry(ifd, tag);
         if (!entry || U16(entry + 2) != 2 || U32(entry + 4) < 19) return {};
         const std::size_t at = U32(entry + 8);
-        if (at + 19 > size) return {};
+        if (!Holds(at, 19)) return {};
         const std::string text(reinterpret_cast<const char*>(data + at), 19);
         // A camera without a clock writes blanks or zeros.
         return text[0] >= '1' && text[0] <= '9' ? text : std::string();
