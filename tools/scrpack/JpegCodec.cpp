@@ -76,10 +76,10 @@ PictureSize JpegSize(const std::string& path)
     return {static_cast<int>(d.info.image_width), static_cast<int>(d.info.image_height)};
 }
 
-Picture DecodeJpeg(const std::string& path, int denominator)
+void DecodeJpeg(const std::string& path, int denominator, Picture& picture)
 {
     FilePtr file = OpenFile(path, "rb");
-    Picture picture;
+    picture.hasAlpha = false;
     Decompressor d;
     if (setjmp(d.errors.jump)) throw PictureError(d.errors.message);
     jpeg_create_decompress(&d.info);
@@ -98,7 +98,6 @@ Picture DecodeJpeg(const std::string& path, int denominator)
         if (cmyk) CmykRowToRgb(row, picture.width, d.info.saw_Adobe_marker);
     }
     jpeg_finish_decompress(&d.info);
-    return picture;
 }
 
 void EncodeJpeg(const Picture& picture, int quality, const std::string& path)

@@ -5,15 +5,21 @@
 
 #include <algorithm>
 
-void OrientPicture(Picture& picture, int orientation)
+void OrientPicture(Picture& picture, int orientation, std::vector<std::uint32_t>& scratch)
 {
     if (orientation < 2 || orientation > 8) return;
     const OrientedSize size = OrientSize(picture.width, picture.height, orientation);
-    std::vector<std::uint32_t> turned(picture.pixels.size());
-    OrientPixels(picture.pixels.data(), picture.width, picture.height, orientation, turned.data());
-    picture.pixels.swap(turned);
+    scratch.resize(picture.pixels.size());
+    OrientPixels(picture.pixels.data(), picture.width, picture.height, orientation, scratch.data());
+    picture.pixels.swap(scratch);
     picture.width = size.width;
     picture.height = size.height;
+}
+
+void OrientPicture(Picture& picture, int orientation)
+{
+    std::vector<std::uint32_t> scratch;
+    OrientPicture(picture, orientation, scratch);
 }
 
 namespace {
@@ -42,28 +48,26 @@ void Resample(const std::vector<std::uint32_t>& source, PictureSize from, std::v
 
 }  // namespace
 
-void ResizePicture(Picture& picture, PictureSize size)
+void ResizePicture(const Picture& source, PictureSize size, Picture& target)
 {
-    if (picture.Size() == size) return;
-    std::vector<std::uint32_t> resized;
-    if (!picture.hasAlpha) {
-        Resample(picture.pixels, picture.Size(), resized, size);
-        for (std::uint32_t& pixel : resized)
+    target.width = size.width;
+    target.height = size.height;
+    target.hasAlpha = source.hasAlpha;
+    if (!source.hasAlpha) {
+        Resample(source.pixels, source.Size(), target.pixels, size);
+        for (std::uint32_t& pixel : target.pixels)
             pixel |= 0xFF000000u;
-    } else {
-        // Opacity goes through the resampler as a grey picture of its own.
-        std::vector<std::uint32_t> alpha(picture.pixels.size()), resizedAlpha;
-        for (std::size_t i = 0; i < picture.pixels.size(); ++i) {
-            alpha[i] = picture.pixels[i] >> 24;
-            picture.pixels[i] = Premultiplied(picture.pixels[i]);
-        }
-        Resample(picture.pixels, picture.Size(), resized, size);
-        picture.pixels = {};
-        Resample(alpha, picture.Size(), resizedAlpha, size);
-        for (std::size_t i = 0; i < resized.size(); ++i)
-            resized[i] = Unpremultiplied(resized[i], resizedAlpha[i] & 0xFF);
+        return;
     }
-    picture.pixels.swap(resized);
-    picture.width = size.width;
-    picture.height = size.height;
+    // Opacity goes through the resampler as a grey picture of its own.
+    std::vector<std::uint32_t> premultiplied(source.pixels.size()), alpha(source.pixels.size()), resizedAlpha;
+    for (std::size_t i = 0; i < source.pixels.size(); ++i) {
+        alpha[i] = source.pixels[i] >> 24;
+        premultiplied[i] = Premultiplied(source.pixels[i]);
+    }
+    Resample(premultiplied, source.Size(), target.pixels, size);
+    premultiplied = {};
+    Resample(alpha, source.Size(), resizedAlpha, size);
+    for (std::size_t i = 0; i < target.pixels.size(); ++i)
+        target.pixels[i] = Unpremultiplied(target.pixels[i], resizedAlpha[i] & 0xFF);
 }

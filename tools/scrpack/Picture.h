@@ -20,9 +20,13 @@ struct Picture {
     }
 };
 
-// Turns the picture upright for an EXIF orientation (1 to 8; others leave it as it is).
+// Turns the picture upright for an EXIF orientation (1 to 8; others leave it as it is). `scratch`
+// holds the turned pixels on the way and the old ones after: one buffer reused picture after picture
+// keeps the memory flat.
+void OrientPicture(Picture& picture, int orientation, std::vector<std::uint32_t>& scratch);
 void OrientPicture(Picture& picture, int orientation);
 
-// Scales the picture to `size` by area averaging (the player's resampler). Colours of transparent
-// pixels are weighed by their opacity, so no dark fringes grow at the edges of what is opaque.
-void ResizePicture(Picture& picture, PictureSize size);
+// `source` scaled to `size` by area averaging (the player's resampler) into `target`, whose buffer
+// is reused. Colours of transparent pixels are weighed by their opacity, so no dark fringes grow at
+// the edges of what is opaque.
+void ResizePicture(const Picture& source, PictureSize size, Picture& target);

@@ -17,8 +17,9 @@ public:
 
 // The size of a JPEG as stored, from its header alone.
 PictureSize JpegSize(const std::string& path);
-// Decodes a JPEG at 1/denominator of its size (1, 2, 4 or 8), as stored (not turned).
-Picture DecodeJpeg(const std::string& path, int denominator);
+// Decodes a JPEG at 1/denominator of its size (1, 2, 4 or 8), as stored (not turned), into
+// `picture`, whose buffer is reused.
+void DecodeJpeg(const std::string& path, int denominator, Picture& picture);
 Picture DecodePng(const std::string& path);
 // HEIF and AVIF come upright: the turns and mirrors of their containers are applied.
 Picture DecodeHeif(const std::string& path);

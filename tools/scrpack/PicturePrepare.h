@@ -7,6 +7,7 @@
 #pragma once
 
 #include "FitSize.h"
+#include "Picture.h"
 
 #include <cstdint>
 #include <optional>
@@ -42,6 +43,10 @@ private:
     std::string workFolder;
     std::optional<PictureSize> box;
     int made = 0;
+    // Pixel buffers reused from picture to picture, so that the memory of a show of hundreds of
+    // photos stays that of its largest one.
+    Picture decoded, fitted;
+    std::vector<std::uint32_t> scratch;
 };
 
 // The name a picture is stored under: `name` when the player's choice of reader by name matches

@@ -37,7 +37,7 @@ Picture Decode(PictureFormat format, const std::string& path)
         case PictureFormat::Webp:
             return DecodeWebp(path);
         default:
-            return DecodeJpeg(path, 1);
+            throw PictureError("scrpack has no decoder of its own for it");
     }
 }
 
@@ -62,30 +62,35 @@ PreparedPicture PicturePreparer::Prepare(const std::string& path)
     if (!convert && (!box || !fittable)) return prepared;
 
     try {
-        Picture picture;
+        const Picture* picture = &fitted;
         if (format == PictureFormat::Jpeg) {
-            // Decoded at a reduced scale where that still leaves at least the fitted size.
+            // Decoded at a reduced scale where that still leaves at least the fitted size, fitted as
+            // stored, then turned: the turn moves the fewest pixels.
             const PictureSize stored = JpegSize(path);
             const int orientation = FileOrientation(path);
             const OrientedSize upright = OrientSize(stored.width, stored.height, orientation);
             const PictureSize target = FitInside({upright.width, upright.height}, *box);
             if (target == PictureSize{upright.width, upright.height}) return prepared;
             const OrientedSize storedTarget = OrientSize(target.width, target.height, orientation);
-            picture = DecodeJpeg(path, JpegScaleDenominator(stored, {storedTarget.width, storedTarget.height}));
-            OrientPicture(picture, orientation);
-            ResizePicture(picture, target);
+            const PictureSize storedSize{storedTarget.width, storedTarget.height};
+            DecodeJpeg(path, JpegScaleDenominator(stored, storedSize), decoded);
+            ResizePicture(decoded, storedSize, fitted);
+            OrientPicture(fitted, orientation, scratch);
         } else {
-            picture = Decode(format, path);
-            const PictureSize target = box ? FitInside(picture.Size(), *box) : picture.Size();
-            if (!convert && target == picture.Size()) return prepared;
-            ResizePicture(picture, target);
+            decoded = Decode(format, path);
+            const PictureSize target = box ? FitInside(decoded.Size(), *box) : decoded.Size();
+            if (!convert && target == decoded.Size()) return prepared;
+            if (target == decoded.Size())
+                picture = &decoded;
+            else
+                ResizePicture(decoded, target, fitted);
         }
-        const char* extension = picture.hasAlpha ? ".png" : ".jpg";
+        const char* extension = picture->hasAlpha ? ".png" : ".jpg";
         const std::string file = NewFile(extension);
-        if (picture.hasAlpha)
-            EncodePng(picture, file);
+        if (picture->hasAlpha)
+            EncodePng(*picture, file);
         else
-            EncodeJpeg(picture, kJpegQuality, file);
+            EncodeJpeg(*picture, kJpegQuality, file);
         const std::uint64_t bytes = FileBytes(file);
         if (!convert && bytes >= prepared.originalBytes) {
             std::filesystem::remove(file);  // the original is smaller: it stays as it is
