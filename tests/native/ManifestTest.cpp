@@ -24,8 +24,11 @@ struct ManifestTest : ::testing::Test {
         for (const char* name : {"theme.wav", "ping.wav", "intro.xml", "Expic.dll", "banner.bmp"})
             dir.Write(name, std::string("bytes of ") + name);
         // Pictures are recognised by their first bytes; the rest is never decoded without a box.
-        for (const auto& [name, magic] : {std::pair{"a.bmp", "BM"}, {"other/a.bmp", "BM"}, {"b.jpg", "\xFF\xD8\xFF"},
-                                          {"bg.jpg", "\xFF\xD8\xFF"}, {"sub/c.png", "\x89PNG\r\n\x1A\n"}})
+        for (const auto& [name, magic] : {std::pair{"a.bmp", "BM"},
+                                          {"other/a.bmp", "BM"},
+                                          {"b.jpg", "\xFF\xD8\xFF"},
+                                          {"bg.jpg", "\xFF\xD8\xFF"},
+                                          {"sub/c.png", "\x89PNG\r\n\x1A\n"}})
             dir.Write(name, std::string(magic) + "bytes of " + name);
     }
     // Builds `manifest` (written as show.json); the errors, one per line.
@@ -84,6 +87,10 @@ INSTANTIATE_TEST_SUITE_P(
                                 "items[1]: another file of the show is stored as \"a.bmp\""},
                       ErrorCase{R"({"items": [{"file": "a.bmp", "title": "x 😀"}]})",
                                 "items[0].title: no code page of a character set holds \"😀\""},
+                      ErrorCase{R"({"items": [{"file": "a.bmp", "title": "Зима", "options": {"titleCharset": 0}}]})",
+                                "items[0].title: the code page 1252 of character set 0 cannot hold \"З\""},
+                      ErrorCase{R"({"project": {"name": "Зима"}, "items": ["a.bmp"]})",
+                                "project.name: holds a character that code page 1252 cannot store"},
                       ErrorCase{R"({"items": []})", "items: must be a list of at least one show item"},
                       ErrorCase{R"({"items": ["a.bmp"],)", "(manifest): not JSON"},
                       ErrorCase{R"({"items": ["a.bmp"], "project": {"options": {"pictureFit": 1E400}}})",
