@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # scripts/install-deps.sh against stand-in apt-get, apt-cache, dpkg, dpkg-query and sudo on PATH:
 # a mirror whose i386 index is a sync behind (update exits 100, zlib1g installed for amd64 at a
-# version the i386 index lacks), a mirror where no version fits both, and a machine that has it all.
+# version the i386 index lacks), a -dev package of a newer suite than the version its library is
+# brought to, a mirror where no version fits both, and a machine that has it all.
 # Usage: install-deps-test.sh SCRIPT
 set -uo pipefail
 script=$(realpath "$1")
@@ -13,6 +14,7 @@ failures=0
 #   INSTALLED   "name=version ..." of what dpkg reports installed (all else is missing)
 #   MADISON     "name|version ..." of what the indices offer (name with :i386 for the i386 index)
 #   NEEDS_PIN   the install works only when these words are all on its command line
+#   UNMET       the unmet dependency apt reports until then (a zlib1g:i386 one when unset)
 mkdir -p "$work/bin"
 cat >"$work/bin/dpkg-query" <<'EOF'
 #!/usr/bin/env bash
@@ -43,7 +45,7 @@ fi
 for word in $NEEDS_PIN; do
   if [[ " $* " != *" $word "* ]]; then
     printf '%s\n' "The following packages have unmet dependencies:" \
-      " libcurl4:i386 : Depends: zlib1g:i386 (>= 1:1.1.4) but it is not going to be installed" \
+      "${UNMET:- libcurl4:i386 : Depends: zlib1g:i386 (>= 1:1.1.4) but it is not going to be installed}" \
       "E: Unable to correct problems, you have held broken packages." >&2
     exit 100
   fi
@@ -62,7 +64,8 @@ run_case() {
   local status=$?
   [ "$status" -eq "$expect" ] || { echo "FAIL $name: exit $status, expected $expect"; cat "$work/out"; failures=$((failures + 1)); return; }
   for pattern in "$@"; do
-    if ! cat "$work/calls" "$work/out" | grep -qF -- "$pattern"; then
+    # grep reads the files itself: under pipefail, a cat cut short by grep -q would fail the case.
+    if ! grep -qF -- "$pattern" "$work/calls" "$work/out"; then
       echo "FAIL $name: no \"$pattern\" in"; cat "$work/calls" "$work/out"; failures=$((failures + 1)); return
     fi
   done
@@ -76,6 +79,12 @@ export MADISON="zlib1g|2 zlib1g|1 zlib1g:i386|1"
 run_case "skew resolved" 0 "warning: apt-get update failed" "zlib1g 2 -> 1" \
   "apt-get install -y -qq --no-install-recommends --allow-downgrades cmake"
 
+export INSTALLED="libheif1=2" NEEDS_PIN="libheif1=1 libheif1:i386=1 libheif-dev=1"
+export MADISON="libheif1|2 libheif1|1 libheif1:i386|1 libheif-dev|2 libheif-dev|1"
+UNMET=" libheif-dev : Depends: libheif1 (= 2) but 1 is to be installed" \
+  run_case "a -dev package follows its library" 0 "libheif1 2 -> 1" "libheif-dev=1"
+
+export INSTALLED="zlib1g=2" NEEDS_PIN="zlib1g=1 zlib1g:i386=1 --allow-downgrades"
 export MADISON="zlib1g|2 zlib1g:i386|1"
 run_case "no common version" 1 "could not install: cmake ninja-build"
 [ "$(grep -c 'could not install' "$work/out")" -eq 1 ] || { echo "FAIL: more than one closing message"; failures=$((failures + 1)); }
