@@ -20,6 +20,8 @@ public:
     virtual ~CVESKGlobeSettings() = default;
 
     void SetDatabase(const CMyXMLDb& db) { database = &db; }
+    // The package the project was read from; null before SetDatabase.
+    const CMyXMLDb* Database() const { return database; }
     // Opens the "project" table, leaving large values in the file; stays closed when the package
     // has no such table.
     void OpenTable();
