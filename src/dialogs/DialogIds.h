@@ -47,6 +47,8 @@
 #define IDC_BTNTOGGLE 1202
 #define IDC_BTNSELECTALL 1203
 #define IDC_CKBRANDOM 1204
+#define IDC_PREVIEW 1205  // the pane that plays the focused effect
+#define IDC_PREVIEWLABEL 1206
 
 // The "Publisher" page.
 #define IDC_LABEL7 1300

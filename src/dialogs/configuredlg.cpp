@@ -11,6 +11,7 @@
 #include "AboutDialog.h"
 #include "DialogIds.h"
 #include "EffectSelection.h"
+#include "PreviewPictures.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -86,6 +87,7 @@ bool Tfconfigure::FormCreate()
     else
         HideBanner();
     CreatePages();
+    preview = std::make_unique<CEffectPreview>(Item(IDC_PREVIEW));
     FillGeneral();
     FillEffects();
     FillPublisher();
@@ -177,6 +179,26 @@ void Tfconfigure::ShowPage(int shownPage)
     }
     for (int page = 0; page < kPageCount; ++page)
         ::ShowWindow(pages[page], page == shownPage ? SW_SHOW : SW_HIDE);
+    ActivatePreview(shownPage == kTransition);
+}
+
+void Tfconfigure::ActivatePreview(bool shown)
+{
+    if (!preview) return;
+    if (shown && !preview->HasPictures()) {
+        RECT pane{};
+        ::GetClientRect(Item(IDC_PREVIEW), &pane);
+        if (pane.right > 0 && pane.bottom > 0)
+            preview->SetPictures(MakePreviewPictures(project, pane.right, pane.bottom));
+    }
+    preview->SetActive(shown);
+}
+
+void Tfconfigure::EffectListChanged(const NMLISTVIEW& change)
+{
+    const bool focusGained =
+        (change.uChanged & LVIF_STATE) && (change.uNewState & LVIS_FOCUSED) && !(change.uOldState & LVIS_FOCUSED);
+    if (preview && focusGained && change.iItem >= 0) preview->Play(change.iItem);
 }
 
 namespace {
@@ -359,6 +381,10 @@ bool Tfconfigure::Message(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& r
     switch (message) {
         case WM_NOTIFY: {
             const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+            if (header->idFrom == IDC_CKBEFFECTS && header->code == LVN_ITEMCHANGED) {
+                EffectListChanged(*reinterpret_cast<const NMLISTVIEW*>(lParam));
+                return false;
+            }
             if (header->idFrom != IDC_PCMAIN || header->code != TCN_SELCHANGE) return false;
             const HWND tabs = Item(IDC_PCMAIN);
             TCITEMA tab{};
@@ -368,11 +394,20 @@ bool Tfconfigure::Message(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& r
             ShowPage(static_cast<int>(tab.lParam));
             return true;
         }
-        case WM_DRAWITEM:
-            if (wParam != IDC_PLBANNER) return false;
-            DrawBanner(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        case WM_DRAWITEM: {
+            const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            if (wParam == IDC_PLBANNER)
+                DrawBanner(item);
+            else if (wParam == IDC_PREVIEW && preview)
+                preview->Paint(item.hDC);
+            else
+                return false;
             result = TRUE;
             return true;
+        }
+        case WM_DESTROY:
+            preview.reset();  // the worker stops drawing before the pane goes
+            return false;
         case kPageColour:
             if (reinterpret_cast<HWND>(lParam) != Item(IDC_LBHOME)) return false;
             ::SetTextColor(reinterpret_cast<HDC>(wParam), kLinkColour);

@@ -10,6 +10,9 @@
 #include "../framework/Handles.h"
 #include "../framework/WindowHook.h"
 #include "../slideshow/ComPicture.h"
+#include "EffectPreview.h"
+
+#include <commctrl.h>
 
 #include <array>
 #include <memory>
@@ -53,6 +56,10 @@ private:
     void FillEffects();
     void FillPublisher();
     void DrawBanner(const DRAWITEMSTRUCT& item);
+    // The preview plays the effect that gains the focus in the list.
+    void EffectListChanged(const NMLISTVIEW& change);
+    // Runs the preview while its page is shown; its pictures are made when it is first shown.
+    void ActivatePreview(bool shown);
     // Shows the message and puts the focus on the control it is about; false.
     bool Refuse(const char* message, int control);
     bool Validate();
@@ -67,6 +74,7 @@ private:
     std::array<HWND, kPageCount> pages{};
     UniqueFont linkFont;  // lbhome's, underlined
     std::vector<std::unique_ptr<TWindowHook>> pageKeyHooks;
+    std::unique_ptr<CEffectPreview> preview;  // ended before the pane is destroyed
 };
 
 // Logs, shows the dialog modally over `owner` (none: centred on the screen) and returns IDOK when
