@@ -1,17 +1,24 @@
-// dialog_show: writes a show for the dialogs' scenario and screenshots: a project with a stored
+// dialog_show: writes a show for the dialogs' scenarios and screenshots: a project with a stored
 // dialog picture, the publisher's page and image items, appended to the player; no show items.
-//   dialog_show OUTPUT PLAYER
+// With "long", the project's name (60 characters), version (30) and web address (80) are long and
+// the show has two pictures, which the transition preview plays on.
+//   dialog_show OUTPUT PLAYER [long]
 #include "../../src/settings/ProjectOptions.h"
 #include "../../tools/scrpack/BitmapFile.h"
 #include "../../tools/scrpack/PlayerTables.h"
+#include "../support/Shows.h"
 
 #include <cmath>
+#include <functional>
 #include <iostream>
+#include <string>
+#include <utility>
 
 int main(int argc, char** argv)
 {
-    if (argc != 3) {
-        std::cerr << "usage: dialog_show OUTPUT PLAYER\n";
+    const bool longTexts = argc == 4 && std::string(argv[3]) == "long";
+    if (argc != 3 && !longTexts) {
+        std::cerr << "usage: dialog_show OUTPUT PLAYER [long]\n";
         return 64;
     }
     ProjectRecord record;
@@ -36,7 +43,34 @@ int main(int argc, char** argv)
     options.hasImageMedia = 1;
     options.mediaEmbedded = 1;
     record.options = options.ToBytes();
-    if (AppendPackage(argv[2], {ProjectTable(record), SettingTable(), MediaTable()}, argv[1])) return 0;
+    PackageTable items = SettingTable(), media = MediaTable();
+    if (longTexts) {
+        record.projectName = "Long Named Show of Pictures Taken on a Walk Along the Canal.";
+        record.version = "2024.11.30-beta.7+build.123456";
+        record.authorWebsite = "http://pictures.example.org/walks/along-the-old-canal/autumn/index-of-all-1.html";
+        // A sunrise over water and a field of poppies, 640 x 400.
+        const std::pair<const char*, std::function<std::uint32_t(int, int)>> pictures[] = {
+            {"sunrise.bmp",
+             [](int x, int y) {
+                 if (y > 250) return std::uint32_t(0x803010 + ((y + x / 40) % 12 < 3 ? 0x202020 : 0));
+                 const bool sun = (x - 320) * (x - 320) + (y - 240) * (y - 240) < 60 * 60;
+                 return sun ? 0x40E0FFu : static_cast<std::uint32_t>(0x3050A0 + (y / 4) * 0x000102);
+             }},
+            {"poppies.bmp", [](int x, int y) {
+                 if (y < 140) return std::uint32_t(0xE0B070);
+                 const bool poppy = ((x * 7 + y * 13) % 97) < 9;
+                 return poppy ? 0x1010E0u : static_cast<std::uint32_t>(0x208040 + ((x / 5 + y / 3) % 4) * 0x000800);
+             }}};
+        for (const auto& [name, colour] : pictures) {
+            ShowItem item;
+            item.filename = name;
+            item.options.transitionsOn = 1;
+            item.effectList = "22;";
+            AddShowItem(items, item);
+            media.AddRecord({PackageValue::Text(name), PackageValue::Bytes(MakeBitmapFile(640, 400, colour))});
+        }
+    }
+    if (AppendPackage(argv[2], {ProjectTable(record), std::move(items), std::move(media)}, argv[1])) return 0;
     std::cerr << "dialog_show: cannot write " << argv[1] << "\n";
     return 1;
 }
