@@ -2,7 +2,7 @@
 #   make demo   build everything and run the demo show
 #   make test   build everything and run every test
 # Helpers: make build, make test-versions, make fuzz [FUZZ_SECONDS=60], make bench, make gallery,
-# make screenshots, make soak [SOAK_CHANGES=2000], make clean.
+# make screenshots [DPI=96|120|144|192], make soak [SOAK_CHANGES=2000], make clean.
 
 NATIVE := build/native
 PLAYER32 := build/win32
@@ -116,13 +116,17 @@ gallery: win32
 	@$(WIN32)/wine-run $(WIN32)/gallery.exe build/gallery
 
 # The configuration dialog's three pages and the About dialog of the real player under Xvfb, as
-# PNGs in build/screenshots, for a person to look at.
+# PNGs in build/screenshots/DPI, for a person to look at: at the screen scaling DPI (96, 120, 144,
+# 192 dots per inch), or at all four without it. The show has long texts and two pictures.
+DPI ?=
 screenshots: win32
 	@mkdir -p build/screenshots
 	@$(WIN32)/wine-run $(WIN32)/tests/scenario/dialog_show.exe $(CURDIR)/build/screenshots/dialog.scr \
-	    $(CURDIR)/$(WIN32)/player.scr
-	@sh scripts/dialog-screenshots.sh $(CURDIR)/$(WIN32)/wine-run $(CURDIR)/build/screenshots/dialog.scr \
-	    $(CURDIR)/build/screenshots
+	    $(CURDIR)/$(WIN32)/player.scr long
+	@for dpi in $(or $(DPI),96 120 144 192); do \
+	    sh scripts/dialog-screenshots.sh $(CURDIR)/$(WIN32)/wine-run $(CURDIR)/build/screenshots/dialog.scr \
+	        $(CURDIR)/build/screenshots/$$dpi $$dpi || exit 1; \
+	done
 
 # The demo show at one second between items, full screen under Xvfb, for SOAK_CHANGES item changes
 # (about 5 s each): the player's GDI and USER objects, handles and private bytes must not grow.

@@ -1,10 +1,19 @@
 #!/bin/sh
 # Screenshots of the configuration dialog's three pages and of the About dialog, as a person sees
-# them, from the real player under Xvfb; the keyboard moves between them as a user would.
-# usage: dialog-screenshots.sh WINE-RUN SHOW.SCR OUTDIR
+# them, from the real player under Xvfb at a screen scaling of DPI dots per inch (96, 120, 144,
+# 192); the keyboard moves between them as a user would. Wine takes the system's DPI from its
+# LogPixels setting, which is set in a prefix kept for the screenshots, so the tests' prefix never
+# changes its scaling.
+# usage: dialog-screenshots.sh WINE-RUN SHOW.SCR OUTDIR DPI
 set -eu
-wine_run=$1 show=$2 out=$3
+wine_run=$1 show=$2 out=$3 dpi=$4
 mkdir -p "$out"
+export WINE_DISPLAY_KIND=x11-screenshots
+prefix="$(dirname "$wine_run")/wine/prefix-$WINE_DISPLAY_KIND"
+# A Wine session keeps the DPI it started with: the server ends before and after.
+WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
+"$wine_run" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
+WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
 status=0
 xvfb-run -a -s "-screen 0 1280x1024x24" sh -eu -c '
   wine_run=$1 show=$2 out=$3
@@ -23,7 +32,8 @@ xvfb-run -a -s "-screen 0 1280x1024x24" sh -eu -c '
   import -window "$dialog" "$out/configure-general.png"
   # Ctrl+Tab shows the next page.
   xdotool key ctrl+Tab
-  sleep 0.5
+  # The preview pane plays the first effect; the picture catches it part way.
+  sleep 0.7
   import -window "$dialog" "$out/configure-transition-effects.png"
   xdotool key ctrl+Tab
   sleep 0.5
@@ -39,6 +49,6 @@ xvfb-run -a -s "-screen 0 1280x1024x24" sh -eu -c '
   kill "$player" 2>/dev/null || true
   wait "$player" || true
 ' sh "$wine_run" "$show" "$out" || status=$?
-WINEPREFIX="$(dirname "$wine_run")/wine/prefix-x11" wineserver -k 2>/dev/null || true
+WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
 ls "$out"/*.png
 exit $status
