@@ -5,6 +5,7 @@
 #include "../platform/System.h"
 #include "../settings/VESKGlobeSettings.h"
 #include "DialogIds.h"
+#include "FittedCaption.h"
 
 #include <stdexcept>
 #include <string>
@@ -34,7 +35,7 @@ Tfabout::Tfabout(CSaverSettings& settings, CVESKGlobeSettings& project)
 
 bool Tfabout::FormCreate()
 {
-    ::SetWindowTextA(Handle(), ("About " + project.projectName).c_str());
+    ::SetWindowTextA(Handle(), FittedCaption(Handle(), "About ", project.projectName, "").c_str());
     SetItemText(IDC_LBPRODUCT, project.projectName);
     SetItemText(IDC_LBVERSION, "Version : " + ProjectText(project, "version"));
     SetItemText(IDC_LBCOPYRIGHT, ProjectText(project, "copyright"));

@@ -11,6 +11,7 @@
 #include "AboutDialog.h"
 #include "DialogIds.h"
 #include "EffectSelection.h"
+#include "FittedCaption.h"
 #include "PreviewPictures.h"
 
 #include <commctrl.h>
@@ -73,7 +74,7 @@ Tfconfigure::Tfconfigure(CSaverSettings& settings, CVESKGlobeSettings& project)
 
 bool Tfconfigure::FormCreate()
 {
-    ::SetWindowTextA(Handle(), (project.projectName + " - Screensaver Settings").c_str());
+    ::SetWindowTextA(Handle(), FittedCaption(Handle(), "", project.projectName, " - Screensaver Settings").c_str());
     const HINSTANCE instance = ::GetModuleHandleA(nullptr);
     for (const auto& [kind, metric] : {std::pair{ICON_BIG, SM_CXICON}, std::pair{ICON_SMALL, SM_CXSMICON}}) {
         const int size = ::GetSystemMetrics(metric);
