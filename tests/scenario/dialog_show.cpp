@@ -48,6 +48,7 @@ int main(int argc, char** argv)
         record.projectName = "Long Named Show of Pictures Taken on a Walk Along the Canal.";
         record.version = "2024.11.30-beta.7+build.123456";
         record.authorWebsite = "http://pictures.example.org/walks/along-the-old-canal/autumn/index-of-all-1.html";
+        record.description = "Two computed pictures: a sunrise over water and a field of poppies.";
         // A sunrise over water and a field of poppies, 640 x 400.
         const std::pair<const char*, std::function<std::uint32_t(int, int)>> pictures[] = {
             {"sunrise.bmp",
