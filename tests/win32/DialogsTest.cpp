@@ -431,6 +431,34 @@ TEST_F(DialogTest, EffectListWorksByKeyboardAndButtons)
     EXPECT_EQ((std::vector<std::vector<bool>>{onlyFive, allButFive, std::vector<bool>(161, true)}), seen);
 }
 
+// The preview follows the focus as the keyboard moves it down the list; ticks and "Run randomly"
+// stay as they were.
+TEST_F(DialogTest, MovingTheFocusThroughTheEffectsChangesNoTick)
+{
+    settings.ownEffectList = "3;";
+    settings.options.effectsRandom = 1;
+    std::vector<bool> before, after;
+    bool randomAfter = false;
+    Configure([&](HWND dialog) {
+        const HWND tabs = Control(dialog, IDC_PCMAIN), list = Control(dialog, IDC_CKBEFFECTS);
+        TabCtrl_SetCurSel(tabs, 1);
+        NMHDR change{tabs, IDC_PCMAIN, static_cast<UINT>(TCN_SELCHANGE)};
+        ::SendMessageA(dialog, WM_NOTIFY, IDC_PCMAIN, reinterpret_cast<LPARAM>(&change));
+        before = EffectChecks(dialog);
+        for (int step = 0; step < 6; ++step) {
+            ::SendMessageA(list, WM_KEYDOWN, VK_DOWN, 0);
+            ::SendMessageA(list, WM_KEYUP, VK_DOWN, 0);
+            ::Sleep(50);  // the preview starts each effect it is given
+        }
+        after = EffectChecks(dialog);
+        randomAfter = IsChecked(dialog, IDC_CKBRANDOM);
+        Click(dialog, IDCANCEL);
+    });
+    EXPECT_EQ(before, after);
+    EXPECT_TRUE(before[3]);
+    EXPECT_TRUE(randomAfter);
+}
+
 // Runs steps on the thread that creates it, from any thread, inside that thread's message loop.
 class ThreadRunner {
 public:
