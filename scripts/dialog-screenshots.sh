@@ -1,9 +1,9 @@
 #!/bin/sh
-# Screenshots of the configuration dialog's three pages and of the About dialog, as a person sees
-# them, from the real player under Xvfb at a screen scaling of DPI dots per inch (96, 120, 144,
-# 192); the keyboard moves between them as a user would. Wine takes the system's DPI from its
-# LogPixels setting, which is set in a prefix kept for the screenshots, so the tests' prefix never
-# changes its scaling.
+# Screenshots of the configuration dialog's three pages, of the About dialog and of the show with
+# its captions, as a person sees them, from the real player under Xvfb at a screen scaling of DPI
+# dots per inch (96, 120, 144, 192); the keyboard moves between them as a user would. Wine takes
+# the system's DPI from its LogPixels setting, which is set in a prefix kept for the screenshots,
+# so the tests' prefix never changes its scaling.
 # usage: dialog-screenshots.sh WINE-RUN SHOW.SCR OUTDIR DPI
 set -eu
 wine_run=$1 show=$2 out=$3 dpi=$4
@@ -49,6 +49,9 @@ xvfb-run -a -s "-screen 0 1280x1024x24" sh -eu -c '
   kill "$player" 2>/dev/null || true
   wait "$player" || true
 ' sh "$wine_run" "$show" "$out" || status=$?
+# The show itself, full screen, with its captions at this scaling.
+[ "$status" -ne 0 ] || sh "$(dirname "$0")/xvfb-show.sh" "$wine_run" "$show" "$out/show-captions.png" >/dev/null ||
+  status=$?
 WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
 ls "$out"/*.png
 exit $status

@@ -65,6 +65,14 @@ int main(int argc, char** argv)
         for (const auto& [name, colour] : pictures) {
             ShowItem item;
             item.filename = name;
+            item.title = name == "sunrise.bmp" ? "A sunrise over the water" : "A field of poppies";
+            item.desc = "Computed, 640 x 400";
+            item.options.titleShown = item.options.descShown = 1;
+            item.options.titleColor = item.options.descColor = 0xFFFFFF;
+            item.options.titleSize = 28;
+            item.options.descSize = 16;
+            item.options.descPosition = 3;  // bottom centre
+            item.options.backgroundSolidAllowed = 1;
             item.options.transitionsOn = 1;
             item.effectList = "22;";
             AddShowItem(items, item);
