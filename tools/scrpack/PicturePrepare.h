@@ -8,6 +8,7 @@
 
 #include "FitSize.h"
 #include "Picture.h"
+#include "PictureFormat.h"
 
 #include <cstdint>
 #include <optional>
@@ -38,6 +39,9 @@ public:
     static bool CanFit();
 
 private:
+    // The picture as it is stored when nothing is done to it, and its format; raises
+    // PictureRefused when it is no picture that scrpack knows.
+    static PreparedPicture Recognise(const std::string& path, PictureFormat& format);
     std::string NewFile(const std::string& extension);
 
     std::string workFolder;
@@ -48,6 +52,9 @@ private:
     Picture decoded, fitted;
     std::vector<std::uint32_t> scratch;
 };
+
+// The size of a file in bytes; 0 when it cannot be read.
+std::uint64_t FileBytes(const std::string& path);
 
 // The name a picture is stored under: `name` when the player's choice of reader by name matches
 // the format, else its stem with the format's extension ("a.jpg.png" → "a_jpg.png").

@@ -5,6 +5,13 @@
 
 #include <filesystem>
 
+std::uint64_t FileBytes(const std::string& path)
+{
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path, error);
+    return error ? 0 : size;
+}
+
 std::string StoredPictureName(const std::string& name, const char* extension)
 {
     const std::string base = BaseName(name);
@@ -18,6 +25,18 @@ std::string StoredPictureName(const std::string& name, const char* extension)
 PicturePreparer::PicturePreparer(std::string workFolder, std::optional<PictureSize> box)
     : workFolder(std::move(workFolder)), box(box)
 {
+}
+
+PreparedPicture PicturePreparer::Recognise(const std::string& path, PictureFormat& format)
+{
+    format = SniffPictureFile(path);
+    if (format == PictureFormat::Unknown)
+        throw PictureRefused("not a picture that scrpack knows (JPEG, PNG, GIF, BMP, TIFF, HEIF, AVIF, WebP)");
+    PreparedPicture prepared;
+    prepared.path = path;
+    prepared.originalBytes = prepared.storedBytes = FileBytes(path);
+    prepared.storedName = StoredPictureName(path, StoredExtension(format));
+    return prepared;
 }
 
 std::string PicturePreparer::NewFile(const std::string& extension)

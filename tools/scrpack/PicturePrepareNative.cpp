@@ -12,13 +12,6 @@ namespace {
 
 constexpr int kJpegQuality = 90;
 
-std::uint64_t FileBytes(const std::string& path)
-{
-    std::error_code error;
-    const auto size = std::filesystem::file_size(path, error);
-    return error ? 0 : size;
-}
-
 int FileOrientation(const std::string& path)
 {
     SharedReadFile file;
@@ -50,13 +43,8 @@ bool PicturePreparer::CanFit()
 
 PreparedPicture PicturePreparer::Prepare(const std::string& path)
 {
-    const PictureFormat format = SniffPictureFile(path);
-    if (format == PictureFormat::Unknown)
-        throw PictureRefused("not a picture that scrpack knows (JPEG, PNG, GIF, BMP, TIFF, HEIF, AVIF, WebP)");
-    PreparedPicture prepared;
-    prepared.path = path;
-    prepared.originalBytes = prepared.storedBytes = FileBytes(path);
-    prepared.storedName = StoredPictureName(path, StoredExtension(format));
+    PictureFormat format;
+    PreparedPicture prepared = Recognise(path, format);
     const bool convert = !PlayerReads(format);
     const bool fittable = format == PictureFormat::Jpeg || format == PictureFormat::Png || convert;
     if (!convert && (!box || !fittable)) return prepared;

@@ -9,17 +9,6 @@
 
 #include <filesystem>
 
-namespace {
-
-std::uint64_t FileBytes(const std::string& path)
-{
-    std::error_code error;
-    const auto size = std::filesystem::file_size(path, error);
-    return error ? 0 : size;
-}
-
-}  // namespace
-
 bool PicturePreparer::CanFit()
 {
     return false;
@@ -27,13 +16,8 @@ bool PicturePreparer::CanFit()
 
 PreparedPicture PicturePreparer::Prepare(const std::string& path)
 {
-    const PictureFormat format = SniffPictureFile(path);
-    if (format == PictureFormat::Unknown)
-        throw PictureRefused("not a picture that scrpack knows (JPEG, PNG, GIF, BMP, TIFF, HEIF, AVIF, WebP)");
-    PreparedPicture prepared;
-    prepared.path = path;
-    prepared.originalBytes = prepared.storedBytes = FileBytes(path);
-    prepared.storedName = StoredPictureName(path, StoredExtension(format));
+    PictureFormat format;
+    PreparedPicture prepared = Recognise(path, format);
     if (PlayerReads(format)) return prepared;
 
     TBitmap bitmap;

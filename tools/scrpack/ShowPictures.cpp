@@ -25,13 +25,6 @@ std::vector<std::string> ShowPictureFiles(const ShowManifest& show)
     return files;
 }
 
-std::uint64_t FileBytes(const std::string& path)
-{
-    std::error_code error;
-    const auto size = std::filesystem::file_size(path, error);
-    return error ? 0 : size;
-}
-
 }  // namespace
 
 PictureTotals PrepareShowPictures(ShowManifest& show, const std::string& workFolder, std::ostream* progressLine,
