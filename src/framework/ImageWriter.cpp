@@ -17,10 +17,26 @@ void Check(HRESULT result, const char* what)
     if (FAILED(result)) throw std::runtime_error(what);
 }
 
-}  // namespace
+// Pixels in memory, in one of the imaging component's layouts.
+struct PixelRows {
+    int width, height;
+    WICPixelFormatGUID format;
+    UINT stride;
+    const BYTE* bytes;
+};
 
-std::vector<std::uint8_t> EncodeImage(const GUID& container, int width, int height,
-                                      const std::vector<std::uint8_t>& bgrRows)
+void SetQuality(IPropertyBag2& options, float quality)
+{
+    PROPBAG2 option{};
+    option.pstrName = const_cast<LPOLESTR>(L"ImageQuality");
+    VARIANT value;
+    ::VariantInit(&value);
+    value.vt = VT_R4;
+    value.fltVal = quality;
+    Check(options.Write(1, &option, &value), "quality");
+}
+
+std::vector<std::uint8_t> Encode(const GUID& container, const PixelRows& rows, float quality)
 {
     ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     ComPtr<IWICImagingFactory> factory;
@@ -33,21 +49,21 @@ std::vector<std::uint8_t> EncodeImage(const GUID& container, int width, int heig
     Check(factory->CreateEncoder(container, nullptr, &encoder), "no encoder");
     Check(encoder->Initialize(stream.Get(), WICBitmapEncoderNoCache), "encoder");
     ComPtr<IWICBitmapFrameEncode> frame;
-    Check(encoder->CreateNewFrame(&frame, nullptr), "frame");
-    Check(frame->Initialize(nullptr), "frame init");
-    Check(frame->SetSize(width, height), "size");
-    WICPixelFormatGUID pixelFormat = GUID_WICPixelFormat24bppBGR;
+    ComPtr<IPropertyBag2> options;
+    Check(encoder->CreateNewFrame(&frame, &options), "frame");
+    if (quality > 0 && options) SetQuality(*options.Get(), quality);
+    Check(frame->Initialize(options.Get()), "frame init");
+    Check(frame->SetSize(rows.width, rows.height), "size");
+    WICPixelFormatGUID pixelFormat = rows.format;
     Check(frame->SetPixelFormat(&pixelFormat), "pixel format");
-    const UINT stride = static_cast<UINT>(width) * 3;
-    if (pixelFormat == GUID_WICPixelFormat24bppBGR) {
-        Check(frame->WritePixels(height, stride, static_cast<UINT>(bgrRows.size()), const_cast<BYTE*>(bgrRows.data())),
-              "pixels");
+    const UINT size = rows.stride * static_cast<UINT>(rows.height);
+    if (pixelFormat == rows.format) {
+        Check(frame->WritePixels(rows.height, rows.stride, size, const_cast<BYTE*>(rows.bytes)), "pixels");
     } else {
-        // The encoder wants another layout (GIF: indexed): let the converter produce it.
+        // The encoder wants another layout (GIF: indexed; JPEG: no alpha): the converter makes it.
         ComPtr<IWICBitmap> source;
-        Check(factory->CreateBitmapFromMemory(width, height, GUID_WICPixelFormat24bppBGR, stride,
-                                              static_cast<UINT>(bgrRows.size()), const_cast<BYTE*>(bgrRows.data()),
-                                              &source),
+        Check(factory->CreateBitmapFromMemory(rows.width, rows.height, rows.format, rows.stride, size,
+                                              const_cast<BYTE*>(rows.bytes), &source),
               "bitmap");
         Check(frame->WriteSource(source.Get(), nullptr), "source");
     }
@@ -63,6 +79,26 @@ std::vector<std::uint8_t> EncodeImage(const GUID& container, int width, int heig
     stream->Read(bytes.data(), static_cast<ULONG>(bytes.size()), &read);
     bytes.resize(read);
     return bytes;
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> EncodeImage(const GUID& container, int width, int height,
+                                      const std::vector<std::uint8_t>& bgrRows)
+{
+    return Encode(container, {width, height, GUID_WICPixelFormat24bppBGR, static_cast<UINT>(width) * 3, bgrRows.data()},
+                  0);
+}
+
+std::vector<std::uint8_t> EncodePixels(const GUID& container, int width, int height, const std::uint32_t* pixels,
+                                       EncodeOptions options)
+{
+    const BYTE* bytes = reinterpret_cast<const BYTE*>(pixels);
+    const UINT stride = static_cast<UINT>(width) * 4;
+    return Encode(
+        container,
+        {width, height, options.alpha ? GUID_WICPixelFormat32bppBGRA : GUID_WICPixelFormat32bppBGR, stride, bytes},
+        options.quality);
 }
 
 std::vector<std::uint8_t> EncodeImage(const GUID& container, const TBitmap& bitmap)

@@ -3,6 +3,7 @@
 //
 //   std::vector<std::uint8_t> png = EncodeImage(GUID_ContainerFormatPng, bitmap);
 //   WriteImageFile("sheet.png", GUID_ContainerFormatPng, bitmap);
+//   auto jpeg = EncodePixels(GUID_ContainerFormatJpeg, w, h, argb, {false, 0.9f});
 #pragma once
 
 #include "Bitmap.h"
@@ -21,3 +22,11 @@ std::vector<std::uint8_t> EncodeImage(const GUID& container, int width, int heig
 std::vector<std::uint8_t> EncodeImage(const GUID& container, const TBitmap& bitmap);
 // Writes a surface to a file in the container format.
 void WriteImageFile(const std::string& path, const GUID& container, const TBitmap& bitmap);
+
+struct EncodeOptions {
+    bool alpha = false;    // keep the alpha bytes (PNG); otherwise they are ignored
+    float quality = 0.0f;  // a JPEG's quality from 0 to 1; 0 leaves the encoder's own
+};
+// The encoded bytes of width × height pixels 0xAARRGGBB, rows top first with no gaps.
+std::vector<std::uint8_t> EncodePixels(const GUID& container, int width, int height, const std::uint32_t* pixels,
+                                       EncodeOptions options);

@@ -49,25 +49,4 @@ TEST(FolderShow, EveryPhonePictureIsStoredFittedUprightAndReadableByThePlayer)
         EXPECT_NE(std::string::npos, manifest.find(listed)) << manifest;
 }
 
-TEST(FolderShow, APictureThatFittingWouldMakeLargerIsStoredAsItWas)
-{
-    // Coarsely compressed: encoded again at quality 90 it would take more bytes, however little it
-    // shrinks.
-    TempDir dir;
-    Picture picture;
-    picture.Allocate(1000, 700);
-    for (std::size_t i = 0; i < picture.pixels.size(); ++i)
-        picture.pixels[i] = 0xFF000000u | static_cast<std::uint32_t>(i * 2654435761u >> 8 & 0xFFFFFF);
-    std::filesystem::create_directories(dir.Path("photos"));
-    EncodeJpeg(picture, 10, dir.Path("photos/coarse.jpg"));
-    BuildRequest request;
-    request.source = dir.Path("photos");
-    request.output = dir.Path("show.scr");
-    request.fit = PictureSize{990, 990};
-    std::ostringstream out, err;
-    ASSERT_EQ(0, BuildShow(request, out, err)) << err.str();
-    ASSERT_EQ(kReportOk, ExtractShow(dir.Path("show.scr"), dir.Path("files"), out, err)) << err.str();
-    EXPECT_EQ(ReadFileBytes(dir.Path("photos/coarse.jpg")), ReadFileBytes(dir.Path("files/media/coarse.jpg")));
-}
-
 }  // namespace

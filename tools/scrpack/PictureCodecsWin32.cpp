@@ -1,42 +1,119 @@
-// scrpack.exe: stores the formats the player reads as they are, converts to JPEG what the system's
-// imaging component (WIC) decodes, and refuses the rest with the way out.
-#include "../../src/framework/ImageReader.h"
+// scrpack.exe decodes and encodes through the system's imaging component (WIC): what it decodes
+// can be converted and fitted, and a format it lacks is refused with the way out.
+#include "../../src/framework/ComApartment.h"
 #include "../../src/framework/ImageWriter.h"
-#include "PictureFormat.h"
-#include "PicturePrepare.h"
+#include "PictureCodecs.h"
 
+#include <objbase.h>
 #include <wincodec.h>
+#include <wrl/client.h>
 
-#include <filesystem>
+#include <fstream>
 
-bool PicturePreparer::CanFit()
+using Microsoft::WRL::ComPtr;
+
+const char* const kConversionWayOut = ": build the show with the Linux scrpack, or convert the picture to JPEG first";
+
+namespace {
+
+void Check(HRESULT result, const char* what)
 {
-    return false;
+    if (FAILED(result)) throw PictureError(what);
 }
 
-PreparedPicture PicturePreparer::Prepare(const std::string& path)
-{
-    PictureFormat format;
-    PreparedPicture prepared = Recognise(path, format);
-    if (PlayerReads(format)) return prepared;
+// The first frame of a picture file, and the factory that opened it.
+struct FirstFrame {
+    ComApartment com;
+    ComPtr<IWICImagingFactory> factory;
+    ComPtr<IWICBitmapFrameDecode> frame;
 
-    TBitmap bitmap;
-    try {
-        ReadImageFile(path, bitmap);
-    } catch (const EInvalidGraphic& e) {
-        throw PictureRefused(std::string("the player cannot show ") + FormatName(format) +
-                             " pictures, and this system cannot convert this one (" + e.what() +
-                             "): build the show with the Linux scrpack, or convert the picture to JPEG first");
+    explicit FirstFrame(const std::string& path)
+    {
+        Check(::CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&factory)),
+              "this system has no imaging component");
+        std::wstring wide(static_cast<std::size_t>(::MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0)),
+                          L'\0');
+        ::MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide.data(), static_cast<int>(wide.size()));
+        ComPtr<IWICBitmapDecoder> decoder;
+        Check(factory->CreateDecoderFromFilename(wide.c_str(), nullptr, GENERIC_READ, WICDecodeMetadataCacheOnDemand,
+                                                 &decoder),
+              "this system has no decoder for it");
+        Check(decoder->GetFrame(0, &frame), "no picture in the file");
     }
-    const std::string file = NewFile(".jpg");
+
+    PictureSize Size()
+    {
+        UINT width = 0, height = 0;
+        Check(frame->GetSize(&width, &height), "the picture is damaged");
+        return {static_cast<int>(width), static_cast<int>(height)};
+    }
+
+    // The frame at its own size as 0xAARRGGBB.
+    void CopyTo(Picture& picture)
+    {
+        const PictureSize size = Size();
+        ComPtr<IWICFormatConverter> converter;
+        Check(factory->CreateFormatConverter(&converter), "this system has no imaging component");
+        Check(converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppBGRA, WICBitmapDitherTypeNone, nullptr, 0.0,
+                                    WICBitmapPaletteTypeCustom),
+              "unsupported pixel format");
+        picture.Allocate(size.width, size.height);
+        const UINT stride = static_cast<UINT>(size.width) * 4;
+        Check(converter->CopyPixels(nullptr, stride, stride * static_cast<UINT>(size.height),
+                                    reinterpret_cast<BYTE*>(picture.pixels.data())),
+              "the picture is damaged");
+        picture.hasAlpha = false;
+        for (const std::uint32_t pixel : picture.pixels)
+            if (pixel >> 24 != 0xFF) {
+                picture.hasAlpha = true;
+                break;
+            }
+    }
+};
+
+void WriteFile(const std::vector<std::uint8_t>& bytes, const std::string& path)
+{
+    std::ofstream file(path, std::ios::binary);
+    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (!file) throw PictureError("cannot write " + path);
+}
+
+std::vector<std::uint8_t> Encode(const GUID& container, const Picture& picture, EncodeOptions options)
+{
     try {
-        WriteImageFile(file, GUID_ContainerFormatJpeg, bitmap);
+        return EncodePixels(container, picture.width, picture.height, picture.pixels.data(), options);
     } catch (const std::runtime_error& e) {
-        throw PictureRefused(std::string("cannot convert this ") + FormatName(format) +
-                             " picture to JPEG: " + e.what());
+        throw PictureError(std::string("cannot encode the picture (") + e.what() + ")");
     }
-    prepared.path = file;
-    prepared.storedBytes = FileBytes(file);
-    prepared.storedName = StoredPictureName(path, ".jpg");
-    return prepared;
+}
+
+}  // namespace
+
+PictureSize JpegSize(const std::string& path)
+{
+    return FirstFrame(path).Size();
+}
+
+// The imaging component's JPEG decoder has no reduced decode that this build can ask for: the
+// picture comes at its own size, and the resampler takes it all the way.
+void DecodeJpeg(const std::string& path, int, Picture& picture)
+{
+    FirstFrame(path).CopyTo(picture);
+}
+
+Picture DecodePicture(PictureFormat, const std::string& path)
+{
+    Picture picture;
+    FirstFrame(path).CopyTo(picture);
+    return picture;
+}
+
+void EncodeJpeg(const Picture& picture, int quality, const std::string& path)
+{
+    WriteFile(Encode(GUID_ContainerFormatJpeg, picture, {false, static_cast<float>(quality) / 100.0f}), path);
+}
+
+void EncodePng(const Picture& picture, const std::string& path)
+{
+    WriteFile(Encode(GUID_ContainerFormatPng, picture, {picture.hasAlpha, 0.0f}), path);
 }

@@ -35,9 +35,6 @@ public:
     // Raises PictureRefused.
     PreparedPicture Prepare(const std::string& path);
 
-    // False where this build of scrpack stores every picture at its own size.
-    static bool CanFit();
-
 private:
     // The picture as it is stored when nothing is done to it, and its format; raises
     // PictureRefused when it is no picture that scrpack knows.

@@ -122,8 +122,6 @@ int BuildShow(const BuildRequest& request, std::ostream& out, std::ostream& err)
         err << "scrpack: " << source << error << "\n";
     if (!errors.empty()) return 1;
 
-    if (show.fitPictures && !PicturePreparer::CanFit())
-        err << "scrpack: pictures are stored at their own sizes: fitting them needs the Linux scrpack\n";
     const WorkFolder work{outputPath + ".pictures"};
     const PictureTotals pictures = PrepareShowPictures(show, work.path, request.progress ? &err : nullptr, errors);
     for (const std::string& error : errors)
