@@ -63,6 +63,9 @@ test: build
 	(cd $(NATIVE) && ctest --output-on-failure -j $(JOBS)) || status=1; \
 	echo "== Windows tests under Wine"; \
 	(cd $(WIN32) && ctest --output-on-failure -j $(JOBS)) || status=1; \
+	echo "== a folder of phone photos, built by the Linux scrpack, on the Windows player"; \
+	sh tests/scripts/phone-show-test.sh $(NATIVE)/scrpack $(NATIVE)/tests/phone-pictures $(CURDIR)/$(WIN32) \
+	    $(CURDIR)/build/phone-show || status=1; \
 	exit $$status
 
 # The player's scenario tests under Wine reporting Windows 98, XP and 10, a prefix per version
