@@ -71,7 +71,7 @@ struct FirstFrame {
     }
 };
 
-void WriteFile(const std::vector<std::uint8_t>& bytes, const std::string& path)
+void WriteBytes(const std::vector<std::uint8_t>& bytes, const std::string& path)
 {
     std::ofstream file(path, std::ios::binary);
     file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
@@ -110,10 +110,10 @@ Picture DecodePicture(PictureFormat, const std::string& path)
 
 void EncodeJpeg(const Picture& picture, int quality, const std::string& path)
 {
-    WriteFile(Encode(GUID_ContainerFormatJpeg, picture, {false, static_cast<float>(quality) / 100.0f}), path);
+    WriteBytes(Encode(GUID_ContainerFormatJpeg, picture, {false, static_cast<float>(quality) / 100.0f}), path);
 }
 
 void EncodePng(const Picture& picture, const std::string& path)
 {
-    WriteFile(Encode(GUID_ContainerFormatPng, picture, {picture.hasAlpha, 0.0f}), path);
+    WriteBytes(Encode(GUID_ContainerFormatPng, picture, {picture.hasAlpha, 0.0f}), path);
 }
