@@ -6,7 +6,7 @@ set -eu
 out=$1
 mkdir -p "$out"
 convert -size 1200x800 gradient:red-blue "$out/beach.jpg"
-convert -size 600x400 xc:none -fill '#80FF0000' -draw 'circle 300,200 300,50' "$out/harbour.png"
+convert -size 600x400 xc:none -fill 'rgba(255,0,0,0.5)' -draw 'circle 300,200 300,50' "$out/harbour.png"
 convert -size 900x600 gradient:green-yellow "$out/IMG_0001.HEIC"
 convert -size 900x600 gradient:white-navy "$out/leaf.webp"
 convert -size 900x600 gradient:orange-purple "$out/night.avif"

@@ -1,6 +1,7 @@
 #!/bin/sh
 # A folder of phone photos (JPEG, PNG, HEIC, WebP, AVIF, one JPEG stored sideways) built by the
-# Linux scrpack with no manifest, and played by the real Windows player under a private X server:
+# Linux scrpack with no manifest, fitted, and played by the real Windows player under a private
+# X server:
 # every photo is shown, and the sideways one stands upright.
 # usage: phone-show-test.sh SCRPACK PHOTO-FOLDER WINDOWS-BUILD WORK-FOLDER
 set -eu
@@ -8,7 +9,8 @@ scrpack=$1 photos=$2 win=$3 work=$4
 here=$(cd "$(dirname "$0")" && pwd)
 rm -rf "$work"
 mkdir -p "$work"
-"$scrpack" build "$photos" -o "$work/phone.scr" --player "$win/player.scr"
+# Fitted smaller than the screen, so that scrpack turns the sideways photo itself and clears its tag.
+"$scrpack" build "$photos" -o "$work/phone.scr" --player "$win/player.scr" --fit 960x768
 
 SHOTS=240 SHOT_EVERY=0.5 SHOTS_UNTIL="Media name = sideways.jpg" sh "$here/../../scripts/xvfb-show.sh" "$win/wine-run" "$work/phone.scr" \
   "$work/screen.png" >"$work/show.log" 2>&1 || { cat "$work/show.log"; echo "FAIL: the show did not run"; exit 1; }
