@@ -4,7 +4,7 @@
 #include "../framework/Application.h"
 #include "../package/Convert.h"
 #include "../platform/Stream.h"
-#include "../screen/MonitorGeometry.h"
+#include "../framework/MonitorGeometry.h"
 #include "../settings/SaverSettings.h"
 #include "../settings/VESKGlobeSettings.h"
 #include "../slideshow/EffectNames.h"

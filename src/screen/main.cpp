@@ -3,6 +3,7 @@
 #include "../diagnostics/FileLog.h"
 #include "../dialogs/configuredlg.h"
 #include "../framework/Application.h"
+#include "../framework/MonitorGeometry.h"
 #include "../package/Payloads.h"
 #include "../players/SoundPlayer.h"
 #include "../players/VideoPlayer.h"
@@ -11,7 +12,6 @@
 #include "../settings/VESKGlobeSettings.h"
 #include "../slideshow/ImageSlideShowPlayer.h"
 #include "ExitRules.h"
-#include "MonitorGeometry.h"
 
 #include <cstdlib>
 

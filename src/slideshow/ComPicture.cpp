@@ -4,7 +4,7 @@
 #include "../framework/ImageReader.h"
 #include "../platform/File.h"
 #include "../platform/Stream.h"
-#include "../screen/MonitorGeometry.h"
+#include "../framework/MonitorGeometry.h"
 #include "ImageType.h"
 #include "Resampler.h"
 

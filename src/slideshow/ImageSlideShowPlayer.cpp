@@ -2,7 +2,7 @@
 
 #include "../diagnostics/FileLog.h"
 #include "../framework/ImageReader.h"
-#include "../screen/MonitorGeometry.h"
+#include "../framework/MonitorGeometry.h"
 #include "../settings/MediaSetting.h"
 #include "../settings/SaverSettings.h"
 #include "../settings/VESKGlobeSettings.h"

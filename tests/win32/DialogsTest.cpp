@@ -8,7 +8,7 @@
 #include "../../src/framework/Handles.h"
 #include "../../src/package/XMLDb.h"
 #include "../../src/platform/File.h"
-#include "../../src/screen/MonitorGeometry.h"
+#include "../../src/framework/MonitorGeometry.h"
 #include "../../src/settings/SaverSettings.h"
 #include "../../src/settings/VESKGlobeSettings.h"
 #include "../../tools/scrpack/BitmapFile.h"

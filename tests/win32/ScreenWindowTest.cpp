@@ -2,7 +2,7 @@
 // query and the taskbar.
 #include "../../src/diagnostics/FileLog.h"
 #include "../../src/package/XMLDb.h"
-#include "../../src/screen/MonitorGeometry.h"
+#include "../../src/framework/MonitorGeometry.h"
 #include "../../src/screen/main.h"
 #include "../../src/settings/SaverSettings.h"
 #include "../../src/settings/VESKGlobeSettings.h"

@@ -1,7 +1,7 @@
 // The picture player on two monitors: a composition per monitor, by the user's monitor mode.
 // Run on an Xvfb whose two monitors (1024 × 768 and 800 × 600) both start at 0, 0, so monitor
 // 2's composition lies over the top-left part of monitor 1's.
-#include "../../src/screen/MonitorGeometry.h"
+#include "../../src/framework/MonitorGeometry.h"
 #include "../../src/slideshow/ImageSlideShowPlayer.h"
 #include "../../tools/scrpack/BitmapFile.h"
 #include "../support/PictureShows.h"

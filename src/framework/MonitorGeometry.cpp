@@ -1,7 +1,7 @@
 #include "MonitorGeometry.h"
 
-#include "../framework/DCGuards.h"
-#include "../framework/Handles.h"
+#include "DCGuards.h"
+#include "Handles.h"
 
 namespace {
 constexpr int kMaxMonitors = 20;
