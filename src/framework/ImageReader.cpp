@@ -1,6 +1,7 @@
 #include "ImageReader.h"
 
 #include "../platform/File.h"
+#include "AnsiText.h"
 #include "ComApartment.h"
 #include "ExifOrientation.h"
 #include "PixelOrientation.h"
@@ -12,7 +13,6 @@
 using Microsoft::WRL::ComPtr;
 
 namespace {
-
 
 void Check(HRESULT result, const char* what)
 {
@@ -97,12 +97,9 @@ void ReadImageFileScaled(const std::string& path, int width, int height, TBitmap
 {
     ComApartment com;
     ComPtr<IWICImagingFactory> factory = Factory();
-    std::wstring widePath(static_cast<std::size_t>(::MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0)),
-                          L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, widePath.data(), static_cast<int>(widePath.size()));
     ComPtr<IWICBitmapDecoder> decoder;
-    Check(factory->CreateDecoderFromFilename(widePath.c_str(), nullptr, GENERIC_READ, WICDecodeMetadataCacheOnDemand,
-                                             &decoder),
+    Check(factory->CreateDecoderFromFilename(Widened(path).c_str(), nullptr, GENERIC_READ,
+                                             WICDecodeMetadataCacheOnDemand, &decoder),
           ("Cannot read picture " + path).c_str());
     const int orientation = IsJpeg(*decoder.Get()) ? FileOrientation(path) : kOrientationAsStored;
     CopyFirstFrame(*factory.Get(), *decoder.Get(), width, height, orientation, bitmap);

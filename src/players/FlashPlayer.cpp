@@ -1,5 +1,6 @@
 #include "FlashPlayer.h"
 
+#include "../framework/AnsiText.h"
 #include "../framework/DCGuards.h"
 #include "../settings/MediaSetting.h"
 #include "../slideshow/Background.h"
@@ -7,15 +8,6 @@
 namespace {
 constexpr unsigned kPollMilliseconds = 1000;
 constexpr std::int32_t kIdleTicksToEnd = 3;
-
-std::wstring Widened(const std::string& text)
-{
-    if (text.empty()) return {};
-    const int n = ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(n), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0], n);
-    return wide;
-}
 }  // namespace
 
 TFlashPlayer::TFlashPlayer(HWND parentWindow, CVESKGlobeSettings* projectRecord, CSaverSettings* saverSettings,

@@ -1,5 +1,6 @@
 // scrpack.exe decodes and encodes through the system's imaging component (WIC): what it decodes
 // can be converted and fitted, and a format it lacks is refused with the way out.
+#include "../../src/framework/AnsiText.h"
 #include "../../src/framework/ComApartment.h"
 #include "../../src/framework/ImageWriter.h"
 #include "PictureCodecs.h"
@@ -31,12 +32,9 @@ struct FirstFrame {
     {
         Check(::CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&factory)),
               "this system has no imaging component");
-        std::wstring wide(static_cast<std::size_t>(::MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0)),
-                          L'\0');
-        ::MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide.data(), static_cast<int>(wide.size()));
         ComPtr<IWICBitmapDecoder> decoder;
-        Check(factory->CreateDecoderFromFilename(wide.c_str(), nullptr, GENERIC_READ, WICDecodeMetadataCacheOnDemand,
-                                                 &decoder),
+        Check(factory->CreateDecoderFromFilename(Widened(path).c_str(), nullptr, GENERIC_READ,
+                                                 WICDecodeMetadataCacheOnDemand, &decoder),
               "this system has no decoder for it");
         Check(decoder->GetFrame(0, &frame), "no picture in the file");
     }
